@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "intensity.h"
+#include "spectrum.h"
+#include "surface.h"
+
+#include <QChar>
+#include <QString>
+
+namespace drawing {
+
+/** Positions of the four scroll bars of the main window. */
+struct ScrollPositions
+{
+    int suwak1 = 1;   ///< wavelength index [1..381]
+    int suwak2 = 20;  ///< slit separation [µm, 20..40]
+    int suwak3 = 170; ///< slit-to-screen distance + 20 [cm, 170..220]
+    int suwak_a = 10; ///< slit width / 100 [nm, 10..100]
+};
+
+/** Top-left corner of the pattern strip on the client area, and its size. */
+inline constexpr QPoint kStripOrigin{8, 105};
+inline constexpr QSize kStripSize{361, 40};
+
+/** A number in fixed point with `decimals` digits after `separator`, no grouping. */
+QString formatFixed(long double value, int decimals, QChar separator);
+
+/**
+ * The first step of every redraw pass: reads the scroll positions into `params`, prints the
+ * four readouts on `window` and paints the 361 × 40 pattern strip at (8, 105).
+ */
+void drawScreenStrip(Surface &window, const ScrollPositions &positions,
+                     const optics::SpectrumTables &tables, optics::Parameters &params,
+                     QChar decimalSeparator);
+
+} // namespace drawing

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "colour.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <span>
+
+namespace drawing {
+
+class Bitmap;
+
+/** A solid pen; widths 1, 2 and 3 are drawn with the classic pixel rules. */
+struct Pen
+{
+    Colour colour = clBlack;
+    int width = 1;
+};
+
+/** A solid brush. */
+struct Brush
+{
+    Colour colour = clWhite;
+};
+
+/** Character sets the program asks for. */
+enum Charset : int { DefaultCharset = 1, SymbolCharset = 2, EastEuropeCharset = 238 };
+
+/**
+ * A font request: face, height (negative = character height in pixels) and character set.
+ * The face "Symbol" stands for Greek letters written as Latin ones (a = α, b = β, ...).
+ */
+struct Font
+{
+    QString name = QStringLiteral("MS Sans Serif");
+    int height = -11;
+    int charset = DefaultCharset;
+    Colour colour = clWindowText;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+/**
+ * A drawing surface: a window onto a target image (an origin and a size, outside which nothing
+ * is drawn) with its own pen, brush, font, pen position and mapping mode. Coordinates are
+ * surface pixels, origin top-left. Several surfaces may share one image, each with its state.
+ *
+ * The operations put exactly the pixels of the classic raster rules: a 1-pixel LineTo leaves out
+ * its end pixel, wide pens have round ends, Rectangle covers x1..x2-1 × y1..y2-1, Polygon fills
+ * even-odd, Arc walks counter-clockwise as seen on the screen. No anti-aliasing anywhere.
+ */
+class Surface
+{
+public:
+    /** A surface onto `target` whose pixel (0, 0) is the image's pixel `origin`. */
+    Surface(QImage &target, QPoint origin, QSize size);
+    Surface(const Surface &) = delete;
+    Surface &operator=(const Surface &) = delete;
+
+    Pen &pen() { return m_pen; }
+    Brush &brush() { return m_brush; }
+    Font &font() { return m_font; }
+    const Pen &pen() const { return m_pen; }
+    const Brush &brush() const { return m_brush; }
+    const Font &font() const { return m_font; }
+
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    QPoint penPosition() const { return m_penPos; }
+
+    void MoveTo(int x, int y);
+    /** Draws from the pen position to (x, y) and moves the pen there. */
+    void LineTo(int x, int y);
+    /** Fills the inside with the brush and outlines it with the pen: columns x1..x2-1, rows y1..y2-1. */
+    void Rectangle(int x1, int y1, int x2, int y2);
+    /** Closes the outline, fills it (even-odd) with the brush, then outlines it with the pen. */
+    void Polygon(std::span<const QPoint> points);
+    /** The part of the ellipse in box (x1,y1)-(x2,y2) running counter-clockwise from the ray
+        through (x3,y3) to the ray through (x4,y4). */
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    /** Text with its cell's top-left at (x, y): an opaque brush-coloured cell, then the glyphs
+        in the font colour. A shorter text leaves what a longer one drew beyond its own cell. */
+    void TextOut(int x, int y, const QString &text);
+    /** The cell (advance width × height) that TextOut would cover. */
+    QSize TextExtent(const QString &text) const;
+    /** Copies every pixel of the bitmap, its top-left pixel at (x, y). */
+    void Draw(int x, int y, const Bitmap &bitmap);
+
+    /** Scaled drawing: logical (X, Y) lands on (X·vx/wx, Y·vy/wy), halves rounding up. */
+    void setAnisotropicMapping(QSize windowExtent, QSize viewportExtent);
+    /** Back to pixel-for-pixel drawing. */
+    void setPixelMapping();
+    bool isMapped() const { return m_mapped; }
+
+private:
+    QPoint toDevice(int x, int y) const;
+    void plot(int x, int y, QRgb rgb);
+
+    QImage &m_image;
+    QPoint m_origin;
+    QSize m_size;
+    Pen m_pen;
+    Brush m_brush;
+    Font m_font;
+    QPoint m_penPos;
+    bool m_mapped = false;
+    QSize m_windowExtent{1, 1};
+    QSize m_viewportExtent{1, 1};
+};
+
+/**
+ * An off-screen bitmap with its own surface. A new bitmap has a black 1-pixel pen, a white
+ * brush and the default font, and is white.
+ */
+class Bitmap
+{
+public:
+    Bitmap(int width, int height);
+    Bitmap(const Bitmap &) = delete;
+    Bitmap &operator=(const Bitmap &) = delete;
+
+    Surface &canvas() { return m_canvas; }
+    const QImage &image() const { return m_image; }
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+
+private:
+    QImage m_image;
+    Surface m_canvas;
+};
+
+} // namespace drawing
