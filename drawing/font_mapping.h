@@ -19,8 +19,8 @@ QString symbolToUnicode(const QString &text);
 
 /**
  * The Qt font for a font request: the face (Symbol becomes a face with Greek glyphs), a negative
- * height as a pixel size, a positive one as the cell height, bold, italic and underline; never
- * anti-aliased hinting surprises: the font resolves through fontconfig with its aliases.
+ * height as a pixel size, a positive one as the cell height, bold, italic and underline. Faces
+ * resolve through fontconfig and its aliases ("Arial" → Liberation Sans, ...).
  */
 QFont toQFont(const Font &font);
 
