@@ -2,6 +2,7 @@
 #pragma once
 
 #include "intensity.h"
+#include "intensity_profile.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -20,6 +21,10 @@ int graphRow(const optics::Parameters &params, double x);
  * current pass; changes nothing of `window`'s pen, brush or font.
  */
 void drawIntensityGraph(Surface &window, const optics::Parameters &params,
+                        const optics::SpectrumTables &tables);
+
+/** The same panel from a profile already evaluated in this pass (see drawScreenStrip). */
+void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile,
                         const optics::SpectrumTables &tables);
 
 } // namespace drawing

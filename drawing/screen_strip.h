@@ -2,6 +2,7 @@
 #pragma once
 
 #include "intensity.h"
+#include "intensity_profile.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -33,5 +34,18 @@ QString formatFixed(long double value, int decimals, QChar separator);
 void drawScreenStrip(Surface &window, const ScrollPositions &positions,
                      const optics::SpectrumTables &tables, optics::Parameters &params,
                      QChar decimalSeparator);
+
+/*
+ * drawScreenStrip is readScrollPositions, drawReadouts, an IntensityProfile of the new
+ * parameters and drawPatternStrip. A pass that draws the graph as well may run these steps
+ * itself and hand the same profile to drawIntensityGraph, so the model is evaluated once.
+ */
+
+/** The four readouts right of their labels, in Arial 12 px on the face colour. */
+void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decimalSeparator);
+
+/** Paints the 361 × 40 strip of `profile`'s setting and copies it to (8, 105) of `window`. */
+void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
+                      const optics::SpectrumTables &tables);
 
 } // namespace drawing

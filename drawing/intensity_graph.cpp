@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#include "intensity_graph.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace drawing {
+
+namespace {
+
+int rowOf(long double value)
+{
+    return 74 - int(std::nearbyint(value));
+}
+
+} // namespace
+
+int graphRow(const optics::Parameters &params, double x)
+{
+    return rowOf(optics::graphValue(optics::intensityTerms(params, x)));
+}
+
+void drawIntensityGraph(Surface &window, const optics::Parameters &params,
+                        const optics::SpectrumTables &tables)
+{
+    drawIntensityGraph(window, optics::IntensityProfile(params), tables);
+}
+
+void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile,
+                        const optics::SpectrumTables &tables)
+{
+    const int w = kGraphSize.width();
+    const int h = kGraphSize.height();
+    Bitmap graph(w, h);
+    Surface &canvas = graph.canvas();
+
+    canvas.brush().colour = clBtnFace;
+    canvas.Rectangle(0, 0, w, h);
+    canvas.MoveTo(1, h - 1); // baseline, on the frame's bottom row
+    canvas.LineTo(w - 1, h - 1);
+    canvas.pen().colour = clBlack;
+    canvas.MoveTo(180, h); // centre line, from below the panel up to the top frame row
+    canvas.LineTo(180, 0);
+    canvas.MoveTo(w - 1, 0);
+    canvas.LineTo(w - 1, h - 1);
+
+    const int n = std::clamp(profile.parameters().nr_fali, 1, optics::kSpectrumSize);
+    canvas.pen().colour = tables.colour(n);
+    canvas.pen().width = 2;
+    // Column c stands for x = 180 − c; the points of columns 2 to 359 are joined by 357 segments.
+    for (int i = 2; i <= 358; ++i) {
+        canvas.MoveTo(i, rowOf(profile.graphValue(180 - i)));
+        canvas.LineTo(i + 1, rowOf(profile.graphValue(179 - i)));
+    }
+
+    window.Draw(kGraphOrigin.x(), kGraphOrigin.y(), graph);
+}
+
+} // namespace drawing
