@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "client_area.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+
+ClientArea::ClientArea(const QImage &image, std::function<void()> rebuild, QWidget *parent)
+    : QWidget(parent), m_image(image), m_rebuild(std::move(rebuild))
+{
+    // Every pixel comes from the image, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(image.size());
+}
+
+void ClientArea::invalidate()
+{
+    m_rebuildPending = true;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent *event)
+{
+    if (m_rebuildPending) {
+        m_rebuildPending = false;
+        m_rebuild();
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void ClientArea::showEvent(QShowEvent *event)
+{
+    // Shown for the first time, or restored after being minimised or hidden: what the screen
+    // had is gone, so the next paint draws everything again.
+    m_rebuildPending = true;
+    QWidget::showEvent(event);
+}
+
+void ClientArea::changeEvent(QEvent *event)
+{
+    // The face and text colours come from the palette when drawing.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        invalidate();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: MIT
+#include "lambda.h"
+
+#include "apparatus_diagram.h"
+#include "client_area.h"
+#include "colour.h"
+#include "font_mapping.h"
+#include "graph_captions.h"
+#include "intensity_graph.h"
+#include "memo.h"
+#include "radio_group.h"
+#include "screen_strip.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+/** Where the paint box `rysunek1` lies on the client area. */
+constexpr QPoint kPaintBoxOrigin {8, 144};
+
+const drawing::Font kArial12 {QStringLiteral("Arial"), -12};
+const drawing::Font kArial12CentralEuropean {QStringLiteral("Arial"), -12,
+                                             drawing::EastEuropeCharset};
+const drawing::Font kSymbol12 {QStringLiteral("Symbol"), -12, drawing::SymbolCharset};
+const drawing::Font kSymbol13 {QStringLiteral("Symbol"), -13, drawing::SymbolCharset};
+
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry, int min, int max,
+                          int smallStep, int largeStep)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(geometry);
+    bar->setRange(min, max);
+    bar->setValue(min);
+    bar->setSingleStep(smallStep);
+    bar->setPageStep(largeStep);
+    // Focusable, so that the arrow, page, Home and End keys move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+/** A label sized to its text, its top-left corner at (x, y). */
+QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
+                  const drawing::Font &font)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(drawing::toQFont(font));
+    label->setText(drawing::displayText(font, text));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+QChar decimalSeparatorOf(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.size() == 1 ? point.at(0) : QLatin1Char('.');
+}
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent),
+      m_clientImage(kClientSize, QImage::Format_RGB32),
+      m_canvas(m_clientImage, QPoint(0, 0), kClientSize),
+      m_rysunek1(m_clientImage, kPaintBoxOrigin, drawing::kDiagramSize),
+      m_decimalSeparator(decimalSeparatorOf(QLocale::system()))
+{
+    setObjectName(QStringLiteral("Form1"));
+    m_clientImage.fill(drawing::resolveColour(drawing::clBtnFace));
+    createControls();
+    createMenu();
+    setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
+    setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
+    // The window takes exactly the size of the menu bar and the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connectHandlers();
+    FormCreate(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls()
+{
+    m_clientArea = new ClientArea(
+        m_clientImage, [this] { repaintClientArea(); }, this);
+    m_clientArea->setObjectName(QStringLiteral("ClientArea"));
+    m_clientArea->setFont(drawing::toQFont(drawing::Font {}));
+    setCentralWidget(m_clientArea);
+    QWidget *client = m_clientArea;
+
+    Label5 = makeLabel(client, "Label5", 450, 202, QStringLiteral("długość fali "),
+                       kArial12CentralEuropean);
+    Label1 = makeLabel(client, "Label1", 518, 202, QStringLiteral("l = "), kSymbol12);
+    Label2 = makeLabel(client, "Label2", 426, 246, QStringLiteral("odległość szczelin d ="),
+                       kArial12CentralEuropean);
+    Label3 = makeLabel(client, "Label3", 426, 291, QStringLiteral("odległość od ekranu L ="),
+                       kArial12CentralEuropean);
+    Label4 = makeLabel(client, "Label4", 426, 336, QStringLiteral("szerrokość szczelin a ="),
+                       kArial12CentralEuropean);
+
+    suwak1 = makeScrollBar(client, "suwak1", {440, 181, 168, 17}, 1, 381, 1, 1);
+    suwak2 = makeScrollBar(client, "suwak2", {440, 226, 168, 17}, 20, 40, 1, 1);
+    suwak3 = makeScrollBar(client, "suwak3", {440, 271, 168, 17}, 170, 220, 1, 1);
+    suwak_a = makeScrollBar(client, "suwak_a", {440, 316, 168, 17}, 10, 100, 1, 10);
+
+    opcje1 = new RadioGroup(QStringLiteral("Opcje"),
+                            {QStringLiteral("a  regulowane"), QStringLiteral("a <<")}, client);
+    opcje1->setObjectName(QStringLiteral("opcje1"));
+    opcje1->setFont(drawing::toQFont(kArial12));
+    opcje1->setGeometry(448, 24, 137, 73);
+    opcje1->setItemIndex(0);
+
+    // The lambda just right of the second option, so that it reads "a << λ".
+    Memo2 = new Memo(client);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setGeometry(502, 70, 17, 17);
+    Memo2->setFontRequest(kSymbol13);
+    Memo2->setLines({QStringLiteral("l")});
+    Memo2->setBorder(false);
+    Memo2->setFaceColoured(true);
+
+    QWidget::setTabOrder(suwak1, suwak2);
+    QWidget::setTabOrder(suwak2, suwak3);
+    QWidget::setTabOrder(suwak3, opcje1->button(0));
+    QWidget::setTabOrder(opcje1->button(0), opcje1->button(1));
+    QWidget::setTabOrder(opcje1->button(1), suwak_a);
+    QWidget::setTabOrder(suwak_a, Memo2);
+}
+
+void TForm1::createMenu()
+{
+    QMenuBar *bar = menuBar();
+    // The menu belongs to the window, the same on every desktop.
+    bar->setNativeMenuBar(false);
+    Koniec1 = bar->addAction(QStringLiteral("Koniec"));
+    Koniec1->setObjectName(QStringLiteral("Koniec1"));
+    Oprogramie1 = bar->addMenu(QStringLiteral("Pomoc"));
+    Oprogramie1->setObjectName(QStringLiteral("Oprogramie1"));
+    Oprogramie2 = Oprogramie1->addAction(QStringLiteral("Opis programu"));
+    Oprogramie2->setObjectName(QStringLiteral("Oprogramie2"));
+    Opisprogramu1 = Oprogramie1->addAction(QStringLiteral("O programie"));
+    Opisprogramu1->setObjectName(QStringLiteral("Opisprogramu1"));
+}
+
+void TForm1::connectHandlers()
+{
+    connect(suwak1, &QScrollBar::valueChanged, this, [this] { suwak1Change(suwak1); });
+    connect(suwak2, &QScrollBar::valueChanged, this, [this] { suwak2Change(suwak2); });
+    connect(suwak3, &QScrollBar::valueChanged, this, [this] { suwak3Change(suwak3); });
+    connect(suwak_a, &QScrollBar::valueChanged, this, [this] { suwak_aChange(suwak_a); });
+    connect(opcje1, &RadioGroup::clicked, this, [this] { opcje1Click(opcje1); });
+    connect(Koniec1, &QAction::triggered, this, [this] { Koniec1Click(Koniec1); });
+    connect(Oprogramie2, &QAction::triggered, this, [this] { Oprogramie2Click(Oprogramie2); });
+    connect(Opisprogramu1, &QAction::triggered, this,
+            [this] { Opisprogramu1Click(Opisprogramu1); });
+}
+
+void TForm1::FormCreate(QObject * /*Sender*/)
+{
+    suwak_a->setEnabled(true);
+    m_params.a_nm = suwak_a->value() * 100;
+    widmo();
+    // System menu and minimise only: the window has a fixed size, so nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    adjustSize();
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+void TForm1::FormPaint(QObject * /*Sender*/)
+{
+    rys_ekran();
+    opis();
+    rys_wykres1();
+    rys_rysunek1();
+    skala();
+}
+
+void TForm1::suwak1Change(QObject * /*Sender*/)
+{
+    redrawAfterChange();
+}
+
+void TForm1::suwak2Change(QObject * /*Sender*/)
+{
+    redrawAfterChange();
+}
+
+void TForm1::suwak3Change(QObject * /*Sender*/)
+{
+    redrawAfterChange();
+}
+
+void TForm1::suwak_aChange(QObject * /*Sender*/)
+{
+    m_params.a_nm = suwak_a->value() * 100;
+    redrawAfterChange();
+}
+
+void TForm1::opcje1Click(QObject * /*Sender*/)
+{
+    switch (opcje1->itemIndex()) {
+    case 0: // slit width from its scroll bar
+        suwak_a->setEnabled(true);
+        m_params.a_nm = suwak_a->value() * 100;
+        break;
+    case 1: // very narrow slits
+        suwak_a->setEnabled(false);
+        m_params.a_nm = 1;
+        break;
+    default: // nothing selected: the width stays
+        break;
+    }
+    redrawAfterChange();
+}
+
+void TForm1::Koniec1Click(QObject * /*Sender*/)
+{
+    QCoreApplication::exit(1);
+}
+
+void TForm1::Oprogramie2Click(QObject * /*Sender*/) { }
+
+void TForm1::Opisprogramu1Click(QObject * /*Sender*/) { }
+
+void TForm1::widmo()
+{
+    optics::widmo(m_tables);
+}
+
+double TForm1::beta(double x) const
+{
+    return optics::beta(m_params, x);
+}
+
+double TForm1::alfa(double x) const
+{
+    return optics::alfa(m_params, x);
+}
+
+void TForm1::rys_ekran()
+{
+    const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
+                                              suwak_a->value()};
+    drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params, m_decimalSeparator);
+}
+
+void TForm1::rys_wykres1()
+{
+    drawing::drawIntensityGraph(m_canvas, m_params, m_tables);
+}
+
+void TForm1::rys_rysunek1()
+{
+    drawing::drawApparatusDiagram(m_rysunek1, suwak2->value(), suwak3->value(), m_params.nr_fali,
+                                  m_tables);
+}
+
+void TForm1::opis()
+{
+    drawing::opis(m_canvas);
+}
+
+void TForm1::skala()
+{
+    drawing::skala(m_canvas, m_tables, m_clientArea->size());
+}
+
+void TForm1::repaintClientArea()
+{
+    m_clientImage.fill(drawing::resolveColour(drawing::clBtnFace));
+    FormPaint(this);
+}
+
+void TForm1::redrawAfterChange()
+{
+    rys_ekran();
+    rys_wykres1();
+    rys_rysunek1();
+    m_clientArea->update();
+}

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "intensity.h"
+#include "spectrum.h"
+#include "surface.h"
+
+#include <QChar>
+#include <QImage>
+#include <QLocale>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class ClientArea;
+class Memo;
+class RadioGroup;
+
+/** Size of the main window's client area below the menu bar, in pixels. */
+inline constexpr QSize kClientSize {632, 434};
+
+/** The decimal separator a locale writes numbers with; '.' where it has none of one character. */
+QChar decimalSeparatorOf(const QLocale &locale);
+
+/**
+ * The main window. Its controls and handlers keep the names the program has always had; the
+ * drawing routines are thin calls into optics/ and drawing/. Everything drawn goes into one
+ * client image that the central widget copies to the screen, so what a renderer leaves stays
+ * there until something draws over it.
+ */
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /** Builds the window and its controls and runs FormCreate, which shows it. */
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, by the names the handlers use.
+    QScrollBar *suwak1 = nullptr;
+    QScrollBar *suwak2 = nullptr;
+    QScrollBar *suwak3 = nullptr;
+    QScrollBar *suwak_a = nullptr;
+    RadioGroup *opcje1 = nullptr;
+    Memo *Memo2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QAction *Koniec1 = nullptr;
+    QMenu *Oprogramie1 = nullptr;
+    QAction *Oprogramie2 = nullptr;
+    QAction *Opisprogramu1 = nullptr;
+
+    // Event handlers; each takes the object that raised the event.
+    void FormCreate(QObject *Sender);
+    void FormPaint(QObject *Sender);
+    void suwak1Change(QObject *Sender);
+    void suwak2Change(QObject *Sender);
+    void suwak3Change(QObject *Sender);
+    void suwak_aChange(QObject *Sender);
+    void opcje1Click(QObject *Sender);
+    void Koniec1Click(QObject *Sender);
+    void Oprogramie2Click(QObject *Sender);
+    void Opisprogramu1Click(QObject *Sender);
+
+    // Drawing and model routines.
+    void widmo();
+    double beta(double x) const;
+    double alfa(double x) const;
+    void rys_ekran();
+    void rys_wykres1();
+    void rys_rysunek1();
+    void opis();
+    void skala();
+
+    /** Fills the client image with the face colour and runs FormPaint, as on first showing. */
+    void repaintClientArea();
+
+    /** What the client area shows: the image the central widget copies to the screen. */
+    const QImage &clientImage() const { return m_clientImage; }
+    /** The widget that shows the client image and parents the controls. */
+    ClientArea *clientArea() const { return m_clientArea; }
+    const optics::Parameters &parameters() const { return m_params; }
+    const optics::SpectrumTables &spectrum() const { return m_tables; }
+    QChar decimalSeparator() const { return m_decimalSeparator; }
+
+private:
+    void createControls();
+    void createMenu();
+    void connectHandlers();
+    /** The three renderers every change runs, then the copy to the screen. */
+    void redrawAfterChange();
+
+    // Declared before the surfaces, which keep a reference to it.
+    QImage m_clientImage;
+    drawing::Surface m_canvas; // the window's own surface: the whole client area
+    drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
+    optics::SpectrumTables m_tables;
+    optics::Parameters m_params;
+    const QChar m_decimalSeparator;
+    ClientArea *m_clientArea = nullptr;
+};

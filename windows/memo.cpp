@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "memo.h"
+
+#include "font_mapping.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextDocument>
+
+Memo::Memo(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the next control, as in any dialog.
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(1);
+    setFont(drawing::toQFont(m_font));
+}
+
+void Memo::setFontRequest(const drawing::Font &font)
+{
+    m_font = font;
+    setFont(drawing::toQFont(font));
+}
+
+void Memo::setLines(const QStringList &lines)
+{
+    setPlainText(drawing::displayText(m_font, lines.join(QLatin1Char('\n'))));
+}
+
+void Memo::setBorder(bool on)
+{
+    setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void Memo::setFaceColoured(bool on)
+{
+    // A role rather than a colour, so that the memo follows the colour scheme.
+    viewport()->setBackgroundRole(on ? QPalette::Window : QPalette::Base);
+}
+
+void Memo::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (printable && !isReadOnly() && drawing::isSymbolFace(m_font.name)) {
+        insertPlainText(drawing::symbolToUnicode(typed));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void Memo::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && drawing::isSymbolFace(m_font.name)) {
+        insertPlainText(drawing::symbolToUnicode(source->text()));
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "surface.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+/**
+ * A memo: lines of text wrapped at the control's width, in a font given as a font request.
+ * In the "Symbol" face the Latin letters stand for Greek ones, both in the lines it is given
+ * and in what the user types or pastes into it.
+ */
+class Memo : public QPlainTextEdit
+{
+public:
+    explicit Memo(QWidget *parent = nullptr);
+
+    void setFontRequest(const drawing::Font &font);
+    const drawing::Font &fontRequest() const { return m_font; }
+    /** Replaces the text by `lines`, written as the font request reads them. */
+    void setLines(const QStringList &lines);
+    /** With a border the memo has a sunken frame; without one it lies flat on its parent. */
+    void setBorder(bool on);
+    /** A face-coloured memo takes the window's colour instead of the text-field white. */
+    void setFaceColoured(bool on);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    drawing::Font m_font;
+};
