@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fontconfig
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick libx11-dev
     locales
 )
 

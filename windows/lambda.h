@@ -83,6 +83,7 @@ public:
 
     /** What the client area shows: the image the central widget copies to the screen. */
     const QImage &clientImage() const { return m_clientImage; }
+    QImage &clientImage() { return m_clientImage; }
     /** The widget that shows the client image and parents the controls. */
     ClientArea *clientArea() const { return m_clientArea; }
     const optics::Parameters &parameters() const { return m_params; }
