@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Checks shared by the About and Description window tests.
+
+#include "font_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace dialog_checks {
+
+/** A label at `position`, sized to its text, showing `text` in `font`'s face, size and colour. */
+inline void expectText(const QLabel *label, const QString &text, QPoint position,
+                       const drawing::Font &font)
+{
+    ASSERT_NE(label, nullptr);
+    SCOPED_TRACE(text.toStdString());
+    EXPECT_EQ(label->text(), text);
+    EXPECT_EQ(label->pos(), position);
+    EXPECT_EQ(label->size(), label->sizeHint()) << "sized to its text";
+    EXPECT_EQ(label->font(), drawing::toQFont(font)) << "the font as the main window maps it";
+    EXPECT_EQ(label->font().pixelSize(), -font.height);
+    EXPECT_EQ(label->font().bold(), font.bold);
+    EXPECT_EQ(label->font().underline(), font.underline);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(),
+              drawing::resolveColour(font.colour));
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
+/** Fixed client size, caption, a title bar with the close box only. */
+inline void expectFixedDialog(const QDialog &dialog, const QString &caption, QSize size)
+{
+    EXPECT_EQ(dialog.windowTitle(), caption);
+    EXPECT_EQ(dialog.size(), size);
+    EXPECT_EQ(dialog.minimumSize(), size) << "cannot be resized";
+    EXPECT_EQ(dialog.maximumSize(), size) << "cannot be resized";
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint) << "no minimise button";
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint) << "no maximise button";
+    EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+}
+
+/** The default "OK" button at `geometry`. */
+inline void expectOkButton(const QPushButton *button, QRect geometry)
+{
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button->geometry(), geometry);
+    EXPECT_TRUE(button->isDefault());
+}
+
+/**
+ * Runs `dialog` modally and, once its loop runs, `action` on it; returns exec()'s result.
+ * A dialog still open a second later is closed so that a failing test cannot hang.
+ */
+template<typename Dialog, typename Action>
+int execWith(Dialog &dialog, Action action)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, action] {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        action(dialog);
+    });
+    QTimer::singleShot(1000, &dialog, [&dialog] {
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "the dialog did not close";
+            dialog.done(-99);
+        }
+    });
+    return dialog.exec();
+}
+
+/** OK by mouse and by the Enter key give 1; Escape and the close box end the loop as well. */
+template<typename Dialog>
+void expectModalEndings()
+{
+    {
+        SCOPED_TRACE("OK clicked");
+        Dialog dialog;
+        EXPECT_EQ(
+            execWith(dialog, [](Dialog &d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); }), 1);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    {
+        SCOPED_TRACE("Enter presses the default button");
+        Dialog dialog;
+        EXPECT_EQ(execWith(dialog, [](Dialog &d) { QTest::keyClick(&d, Qt::Key_Return); }), 1);
+    }
+    {
+        SCOPED_TRACE("Escape closes the window");
+        Dialog dialog;
+        EXPECT_EQ(execWith(dialog, [](Dialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }), 0);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    {
+        SCOPED_TRACE("the close box closes the window");
+        Dialog dialog;
+        EXPECT_EQ(execWith(dialog, [](Dialog &d) { d.close(); }), 0);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+/** The button has the focus first, and Tab moves it on to `next`. */
+template<typename Dialog>
+void expectTabOrder(Dialog &dialog, QWidget *next)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.OKButton) << "the button has the focus first";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << "Tab goes from the button to the text";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.OKButton) << "and back to the button";
+    dialog.hide();
+}
+
+} // namespace dialog_checks
