@@ -13,6 +13,9 @@
 namespace drawing {
 
 class Bitmap;
+namespace raster {
+class RasterTarget;
+}
 
 /** A solid pen; widths 1, 2 and 3 are drawn with the classic pixel rules. */
 struct Pen
@@ -76,7 +79,8 @@ public:
     void MoveTo(int x, int y);
     /** Draws from the pen position to (x, y) and moves the pen there. */
     void LineTo(int x, int y);
-    /** Fills the inside with the brush and outlines it with the pen: columns x1..x2-1, rows y1..y2-1. */
+    /** Fills the inside with the brush and outlines it with the pen: columns x1..x2-1, rows
+     * y1..y2-1. */
     void Rectangle(int x1, int y1, int x2, int y2);
     /** Closes the outline, fills it (even-odd) with the brush, then outlines it with the pen. */
     void Polygon(std::span<const QPoint> points);
@@ -98,8 +102,10 @@ public:
     bool isMapped() const { return m_mapped; }
 
 private:
+    /** Device pixel of a logical point, clamped to the rasteriser's coordinate range. */
     QPoint toDevice(int x, int y) const;
-    void plot(int x, int y, QRgb rgb);
+    /** The pixels this surface may write now. */
+    raster::RasterTarget rasterTarget();
 
     QImage &m_image;
     QPoint m_origin;
@@ -109,8 +115,8 @@ private:
     Font m_font;
     QPoint m_penPos;
     bool m_mapped = false;
-    QSize m_windowExtent{1, 1};
-    QSize m_viewportExtent{1, 1};
+    QSize m_windowExtent {1, 1};
+    QSize m_viewportExtent {1, 1};
 };
 
 /**

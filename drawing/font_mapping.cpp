@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "font_mapping.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace drawing {
+
+namespace {
+
+// The Symbol face's Latin letters and the Greek letters they stand for (standard Symbol
+// encoding: note c = χ, j = ϕ, v = ϖ, J = ϑ and V = ς).
+constexpr char16_t kSymbolLower[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι',
+                                       u'ϕ', u'κ', u'λ', u'μ', u'ν', u'ο', u'π', u'θ', u'ρ',
+                                       u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
+constexpr char16_t kSymbolUpper[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι',
+                                       u'ϑ', u'Κ', u'Λ', u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ',
+                                       u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
+
+// Pixel sizes are kept to a sane range: a request for a giant font would otherwise make Qt
+// rasterise giant glyphs.
+constexpr int kMaxPixelSize = 1024;
+// What a height of 0 (the face's default size) gives.
+constexpr int kDefaultPixelSize = 12;
+
+// Faces of the classic desktop that fontconfig may not know, with installed faces that stand in
+// for them. Qt tries the families in order and falls back further by itself.
+QStringList familiesFor(const QString &name)
+{
+    if (isSymbolFace(name))
+        return {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    const QString face = name.trimmed();
+    if (face.isEmpty() || face.compare(u"MS Sans Serif", Qt::CaseInsensitive) == 0
+        || face.compare(u"MS Shell Dlg", Qt::CaseInsensitive) == 0)
+        return {face.isEmpty() ? QStringLiteral("DejaVu Sans") : face,
+                QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    return {face};
+}
+
+// The pixel size whose ascent + descent comes nearest to a cell height.
+int pixelSizeForCellHeight(const QFont &font, int cellHeight)
+{
+    if (!qGuiApp)
+        return cellHeight;
+    const auto cellOf = [&font](int pixelSize) {
+        QFont probe = font;
+        probe.setPixelSize(pixelSize);
+        const QFontMetrics metrics(probe);
+        return metrics.ascent() + metrics.descent();
+    };
+    const int atHeight = std::max(cellOf(cellHeight), 1);
+    const int guess =
+        std::clamp(int(std::lround(double(cellHeight) * cellHeight / atHeight)), 1, kMaxPixelSize);
+    int best = guess;
+    int bestError = std::abs(cellOf(guess) - cellHeight);
+    for (int candidate : {guess - 1, guess + 1}) {
+        if (candidate < 1 || candidate > kMaxPixelSize)
+            continue;
+        const int error = std::abs(cellOf(candidate) - cellHeight);
+        if (error < bestError || (error == bestError && candidate < best)) {
+            best = candidate;
+            bestError = error;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+bool isSymbolFace(const QString &faceName)
+{
+    return faceName.trimmed().compare(u"Symbol", Qt::CaseInsensitive) == 0;
+}
+
+QString symbolToUnicode(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        const char16_t u = c.unicode();
+        if (u >= u'a' && u <= u'z')
+            c = QChar(kSymbolLower[u - u'a']);
+        else if (u >= u'A' && u <= u'Z')
+            c = QChar(kSymbolUpper[u - u'A']);
+    }
+    return result;
+}
+
+QFont toQFont(const Font &font)
+{
+    QFont result;
+    const QStringList families = familiesFor(font.name);
+    result.setFamilies(families);
+    if (isSymbolFace(font.name))
+        result.setStyleHint(QFont::Serif);
+    else if (families.size() > 1)
+        result.setStyleHint(QFont::SansSerif);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    // Grey-level anti-aliasing only (no colour fringes), and full hinting so that small text
+    // sits on the pixel grid and stays crisp.
+    result.setStyleStrategy(QFont::NoSubpixelAntialias);
+    result.setHintingPreference(QFont::PreferFullHinting);
+
+    const int height = std::clamp(font.height, -kMaxPixelSize, kMaxPixelSize);
+    if (height < 0)
+        result.setPixelSize(-height);
+    else if (height > 0)
+        result.setPixelSize(pixelSizeForCellHeight(result, height));
+    else
+        result.setPixelSize(kDefaultPixelSize);
+    return result;
+}
+
+QString displayText(const Font &font, const QString &text)
+{
+    return isSymbolFace(font.name) ? symbolToUnicode(text) : text;
+}
+
+} // namespace drawing

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "raster_target.h"
+
+#include <QPoint>
+
+#include <cstdint>
+#include <vector>
+
+namespace drawing::raster {
+
+/** Boxes wider or taller than this draw no ellipse (it keeps the walk's arithmetic in 64 bits). */
+inline constexpr std::int64_t kMaxEllipseExtent = 16384;
+
+/**
+ * The outline pixels of the ellipse inscribed in columns left..right-1 and rows top..bottom-1,
+ * as one closed walk counter-clockwise on the screen, starting at the right end of the middle
+ * row (or of the upper of the two middle rows).
+ *
+ * One quadrant is an integer midpoint walk (one pixel per column where the outline is flatter
+ * than 45 degrees, one per row where it is steeper); the other three are its mirror images about
+ * the box's middle column and row, so the outline is symmetric about x = (left + right - 1) / 2
+ * and y = (top + bottom - 1) / 2. Consecutive pixels of the walk touch (8-connected).
+ */
+class EllipseOutline
+{
+public:
+    EllipseOutline(Point topLeft, Point bottomRight);
+
+    std::size_t size() const { return m_offsets.size(); }
+    Point pixel(std::size_t index) const;
+
+    /**
+     * The arc's walk from the start radial counter-clockwise to the end radial: the run of
+     * outline pixels whose directions lie in that sweep, radials included, the first at or after
+     * the start radial. Radials run from the box's integer centre (left + width div 2,
+     * top + height div 2) through the given points; a pixel's direction is taken from the
+     * ellipse's own centre. When both radials point the same way, the walk goes once round,
+     * ending on the pixel just before its first. Empty when no pixel lies in the sweep.
+     */
+    std::vector<Point> arcWalk(Point start, Point end) const;
+
+private:
+    std::size_t firstAtOrAfter(QPoint ray) const;
+    std::size_t lastAtOrBefore(QPoint ray) const;
+
+    // Offsets from the ellipse's centre in half pixels, y pointing up: (2x - (left + right - 1),
+    // (top + bottom - 1) - 2y). Ordered by direction, counter-clockwise from the +x axis.
+    std::vector<QPoint> m_offsets;
+    std::int64_t m_left2 = 0; // left + right - 1
+    std::int64_t m_top2 = 0; // top + bottom - 1
+    Point m_integerCentre;
+};
+
+} // namespace drawing::raster

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "surface.h"
+
+#include "raster_arc.h"
+#include "raster_line.h"
+#include "raster_polygon.h"
+#include "raster_target.h"
+#include "text_renderer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace drawing {
+
+using raster::Point;
+using raster::RasterTarget;
+
+namespace {
+
+// Extents beyond this are clamped, so that 2 * v * viewport + window fits in 64 bits.
+constexpr std::int64_t kExtentLimit = std::int64_t(1) << 30;
+
+// floor(v * viewport / window + 1/2), exactly: halves round up. A zero window extent cannot
+// scale and leaves the axis pixel for pixel.
+std::int64_t mapAxis(std::int64_t v, int viewport, int window)
+{
+    if (window == 0)
+        return v;
+    std::int64_t numerator =
+        2 * v * std::clamp<std::int64_t>(viewport, -kExtentLimit, kExtentLimit);
+    std::int64_t denominator = 2 * std::clamp<std::int64_t>(window, -kExtentLimit, kExtentLimit);
+    numerator += denominator / 2;
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    return raster::floorDiv(numerator, denominator);
+}
+
+Point toRaster(QPoint p)
+{
+    return {p.x(), p.y()};
+}
+
+// Consecutive points of a walk that touch each other.
+bool touching(Point a, Point b)
+{
+    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+}
+
+} // namespace
+
+Surface::Surface(QImage &target, QPoint origin, QSize size)
+    : m_image(target), m_origin(origin), m_size(size.expandedTo(QSize(0, 0)))
+{
+    // The rasteriser writes 0xAARRGGBB words; anything else is converted once, here.
+    if (!m_image.isNull() && !raster::isRasterFormat(m_image.format()))
+        m_image = m_image.convertToFormat(QImage::Format_RGB32);
+}
+
+QPoint Surface::toDevice(int x, int y) const
+{
+    std::int64_t dx = x;
+    std::int64_t dy = y;
+    if (m_mapped) {
+        dx = mapAxis(x, m_viewportExtent.width(), m_windowExtent.width());
+        dy = mapAxis(y, m_viewportExtent.height(), m_windowExtent.height());
+    }
+    return QPoint(int(raster::clampCoordinate(dx)), int(raster::clampCoordinate(dy)));
+}
+
+RasterTarget Surface::rasterTarget()
+{
+    return RasterTarget(m_image, m_origin, m_size);
+}
+
+void Surface::MoveTo(int x, int y)
+{
+    m_penPos = QPoint(x, y);
+}
+
+void Surface::LineTo(int x, int y)
+{
+    const QPoint from = toDevice(m_penPos.x(), m_penPos.y());
+    const QPoint to = toDevice(x, y);
+    m_penPos = QPoint(x, y);
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty())
+        return;
+    raster::drawPenLine(target, toRaster(from), toRaster(to), m_pen.width,
+                        resolveColour(m_pen.colour));
+}
+
+void Surface::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const QPoint a = toDevice(x1, y1);
+    const QPoint b = toDevice(x2, y2);
+    const std::int64_t left = std::min(a.x(), b.x());
+    const std::int64_t right = std::max(a.x(), b.x());
+    const std::int64_t top = std::min(a.y(), b.y());
+    const std::int64_t bottom = std::max(a.y(), b.y());
+    // Less than two pixels either way leaves no room for an outline: nothing is drawn.
+    if (right - left < 2 || bottom - top < 2)
+        return;
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty())
+        return;
+
+    target.fillRect(left + 1, top + 1, right - 2, bottom - 2, resolveColour(m_brush.colour));
+    const QRgb pen = resolveColour(m_pen.colour);
+    if (m_pen.width <= 1) {
+        target.fillRow(top, left, right - 1, pen);
+        target.fillRow(bottom - 1, left, right - 1, pen);
+        target.fillRect(left, top + 1, left, bottom - 2, pen);
+        target.fillRect(right - 1, top + 1, right - 1, bottom - 2, pen);
+        return;
+    }
+    const Point corners[4] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    for (int i = 0; i < 4; ++i)
+        raster::drawWideLine(target, corners[i], corners[(i + 1) % 4], m_pen.width, pen);
+}
+
+void Surface::Polygon(std::span<const QPoint> points)
+{
+    if (points.empty())
+        return;
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty())
+        return;
+    std::vector<Point> device;
+    device.reserve(points.size());
+    for (const QPoint &p : points)
+        device.push_back(toRaster(toDevice(p.x(), p.y())));
+
+    raster::fillPolygon(target, device, resolveColour(m_brush.colour));
+    const QRgb pen = resolveColour(m_pen.colour);
+    for (std::size_t i = 0; i < device.size(); ++i)
+        raster::drawPenLine(target, device[i], device[(i + 1) % device.size()], m_pen.width, pen);
+}
+
+void Surface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty())
+        return;
+    const raster::EllipseOutline outline(toRaster(toDevice(x1, y1)), toRaster(toDevice(x2, y2)));
+    const std::vector<Point> walk =
+        outline.arcWalk(toRaster(toDevice(x3, y3)), toRaster(toDevice(x4, y4)));
+    if (walk.size() < 2)
+        return;
+
+    const QRgb pen = resolveColour(m_pen.colour);
+    for (std::size_t i = 0; i + 1 < walk.size(); ++i) {
+        // Joined as LineTo joins them: for touching pixels that is the first of the two.
+        if (m_pen.width <= 1 && touching(walk[i], walk[i + 1]))
+            target.plot(walk[i].x, walk[i].y, pen);
+        else
+            raster::drawPenLine(target, walk[i], walk[i + 1], m_pen.width, pen);
+    }
+}
+
+void Surface::TextOut(int x, int y, const QString &text)
+{
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty() || text.isEmpty())
+        return;
+    text::drawText(m_image, target, toRaster(toDevice(x, y)), m_font, text,
+                   resolveColour(m_brush.colour), resolveColour(m_font.colour));
+}
+
+QSize Surface::TextExtent(const QString &text) const
+{
+    return text::cellSize(m_font, text);
+}
+
+void Surface::Draw(int x, int y, const Bitmap &bitmap)
+{
+    const RasterTarget target = rasterTarget();
+    if (target.isEmpty())
+        return;
+    const QImage &source = bitmap.image();
+    const Point at = toRaster(toDevice(x, y));
+    // A bitmap drawn onto its own canvas is copied first, so that no row overwrites its source.
+    if (source.constBits() == m_image.constBits())
+        target.copyImage(source.copy(), at.x, at.y);
+    else
+        target.copyImage(source, at.x, at.y);
+}
+
+void Surface::setAnisotropicMapping(QSize windowExtent, QSize viewportExtent)
+{
+    m_windowExtent = windowExtent;
+    m_viewportExtent = viewportExtent;
+    m_mapped = true;
+}
+
+void Surface::setPixelMapping()
+{
+    m_mapped = false;
+}
+
+Bitmap::Bitmap(int width, int height)
+    : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
+      m_canvas(m_image, QPoint(0, 0), m_image.size())
+{
+    m_image.fill(resolveColour(clWhite));
+}
+
+} // namespace drawing
