@@ -10,6 +10,7 @@
 #include "memo.h"
 #include "radio_group.h"
 #include "screen_strip.h"
+#include "scroll_bar.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -35,15 +36,13 @@ const drawing::Font kSymbol13 {QStringLiteral("Symbol"), -13, drawing::SymbolCha
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry, int min, int max,
                           int smallStep, int largeStep)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    auto *bar = new ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(geometry);
     bar->setRange(min, max);
     bar->setValue(min);
     bar->setSingleStep(smallStep);
     bar->setPageStep(largeStep);
-    // Focusable, so that the arrow, page, Home and End keys move it.
-    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -176,12 +175,20 @@ void TForm1::FormCreate(QObject * /*Sender*/)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     adjustSize();
+    centreOnScreen();
+    show();
+    // Only a shown window knows the size of its frame.
+    centreOnScreen();
+}
+
+void TForm1::centreOnScreen()
+{
     if (const QScreen *screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        if (frame.topLeft() != pos())
+            move(frame.topLeft());
     }
-    show();
 }
 
 void TForm1::FormPaint(QObject * /*Sender*/)

@@ -94,6 +94,7 @@ private:
     void createControls();
     void createMenu();
     void connectHandlers();
+    void centreOnScreen();
     /** The three renderers every change runs, then the copy to the screen. */
     void redrawAfterChange();
 

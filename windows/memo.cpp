@@ -36,8 +36,9 @@ void Memo::setBorder(bool on)
 
 void Memo::setFaceColoured(bool on)
 {
-    // A role rather than a colour, so that the memo follows the colour scheme.
-    viewport()->setBackgroundRole(on ? QPalette::Window : QPalette::Base);
+    // Not filled at all: what lies beneath shows through, in whatever colours the scheme has.
+    viewport()->setAutoFillBackground(!on);
+    setAutoFillBackground(false);
 }
 
 void Memo::keyPressEvent(QKeyEvent *event)

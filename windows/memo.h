@@ -22,7 +22,7 @@ public:
     void setLines(const QStringList &lines);
     /** With a border the memo has a sunken frame; without one it lies flat on its parent. */
     void setBorder(bool on);
-    /** A face-coloured memo takes the window's colour instead of the text-field white. */
+    /** A face-coloured memo shows the window's colour beneath it instead of text-field white. */
     void setFaceColoured(bool on);
 
 protected:

@@ -5,37 +5,10 @@
 # Usage: main_window_e2e.sh FALORYS SEND_CLOSE_REQUEST
 set -euo pipefail
 
+source "$(dirname "$0")/e2e_common.sh"
+
 falorys=$1
 send_close_request=$2
-
-if [ -z "${FALORYS_E2E_DISPLAY_READY:-}" ]; then
-    export FALORYS_E2E_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-export QT_QPA_PLATFORM=xcb
-export LC_ALL=C.UTF-8
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-
-work=$(mktemp -d)
-pid=
-finish() {
-    local rc=$?
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    if [ "$rc" -ne 0 ]; then
-        echo "screenshots kept in $work" >&2
-    else
-        rm -rf "$work"
-    fi
-}
-trap finish EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # Client area of the window on the screen: without a window manager there is no frame, and the
 # menu bar sits above the 632 x 434 client area.
@@ -61,42 +34,24 @@ shoot() {
     convert "$work/screen.png" -crop "632x434+$cx+$cy" +repage "$work/$1.png"
 }
 
-# Colour of client pixel (x, y) in a shot, as RRGGBB.
-pixel() {
-    convert "$work/$1.png" -format "%[hex:u.p{$2,$3}]" info:
-}
-
-# Fingerprint of a client rectangle (x y width height) in a shot.
-region() {
-    convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum | cut -d' ' -f1
-}
-
-expect_pixel() { # shot x y RRGGBB what
-    local got
-    got=$(pixel "$1" "$2" "$3")
-    [ "$got" = "$4" ] || fail "$5: pixel ($2, $3) is $got, expected $4"
-}
-
-# Waits until the strip's centre shows the colour $1 (the window has painted).
-wait_for_centre() {
+# Waits up to 10 s until the strip's centre is (or, with "not", is no longer) the colour $1,
+# and leaves that screenshot as $work/current.png.
+wait_for_centre() { # [not] RRGGBB
+    local negate=
+    if [ "$1" = not ]; then
+        negate=1
+        shift
+    fi
     for _ in $(seq 100); do
         shoot current
-        [ "$(pixel current 188 110)" = "$1" ] && return 0
+        if [ "$(pixel current 188 110)" = "$1" ]; then
+            [ -z "$negate" ] && return 0
+        else
+            [ -n "$negate" ] && return 0
+        fi
         sleep 0.1
     done
-    fail "the strip's centre never became $1 (last $(pixel current 188 110))"
-}
-
-wait_for_exit() { # expected code, what
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "$2: the program is still running"
-    local rc=0
-    wait "$pid" || rc=$?
-    pid=
-    [ "$rc" -eq "$1" ] || fail "$2: exit code $rc, expected $1"
+    fail "the strip's centre stayed $(pixel current 188 110) (expected ${negate:+not }$1)"
 }
 
 # --- First run: the start picture, a scroll bar moved by the mouse and the keyboard, Koniec.
@@ -118,14 +73,12 @@ expect_pixel start 600 170 000000 "spectrum bar margin"
 
 # The right arrow of suwak1 (440, 181, 168 x 17): one step, to 381 nm.
 xdotool mousemove $((cx + 440 + 168 - 6)) $((cy + 181 + 8)) click 1
-sleep 0.3
-shoot step
-[ "$(region step 8 105 361 40)" != "$(region start 8 105 361 40)" ] || fail "strip ignored the click"
+wait_for_centre not 7A00FF
+mv "$work/current.png" "$work/step.png"
 # The click gave suwak1 the keyboard focus: End takes it to 760 nm.
 xdotool key End
-sleep 0.5
-shoot moved
-[ "$(pixel moved 188 110)" != "$(pixel step 188 110)" ] || fail "End did not move suwak1"
+wait_for_centre not "$(pixel step 188 110)"
+mv "$work/current.png" "$work/moved.png"
 for part in "strip 8 105 361 40" "graph 8 14 361 76" "diagram 8 144 361 264"; do
     set -- $part
     [ "$(region moved "$2" "$3" "$4" "$5")" != "$(region start "$2" "$3" "$4" "$5")" ] ||

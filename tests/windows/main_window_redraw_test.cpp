@@ -105,8 +105,8 @@ TEST(MainWindowRedraw, ChangesRedrawStripGraphAndDiagramButNotTheCaptions)
         {"suwak2", [&] { form.suwak2->setValue(30); }},
         {"suwak3", [&] { form.suwak3->setValue(200); }},
         {"suwak_a", [&] { form.suwak_a->setValue(50); }},
-        {"opcje1 narrow", [&] { QTest::mouseClick(form.opcje1->button(1), Qt::LeftButton); }},
-        {"opcje1 adjustable", [&] { QTest::mouseClick(form.opcje1->button(0), Qt::LeftButton); }},
+        {"opcje1 narrow", [&] { clickRadio(form.opcje1->button(1)); }},
+        {"opcje1 adjustable", [&] { clickRadio(form.opcje1->button(0)); }},
     };
     for (const Step &step : steps) {
         SCOPED_TRACE(step.what);
@@ -115,11 +115,11 @@ TEST(MainWindowRedraw, ChangesRedrawStripGraphAndDiagramButNotTheCaptions)
         expectOnlyChangeAreasRedrawn(form);
     }
     EXPECT_EQ(form.parameters().nr_fali, 100);
-    EXPECT_EQ(form.parameters().lambda_nm, 478.0);
+    EXPECT_EQ(form.parameters().lambda_nm, 479.0);
     EXPECT_EQ(form.parameters().d_mm, 0.030);
     EXPECT_EQ(form.parameters().L_m, 1.80);
     EXPECT_EQ(form.parameters().a_nm, 5000);
-    EXPECT_EQ(pixelAt(form, {188, 110}), form.spectrum().colour(100) | 0xFF000000u)
+    EXPECT_EQ(pixelAt(form, {188, 110}), asQRgb(form.spectrum().colour(100)))
         << "strip centre follows the wavelength";
 
     // A full repaint draws over everything again.
@@ -135,7 +135,7 @@ TEST(MainWindowRedraw, ChangeIsShownOnTheScreen)
     showAndPaint(form);
     form.suwak1->setValue(381);
     const QImage shown = form.clientArea()->grab().toImage();
-    EXPECT_EQ(shown.pixel(188, 110), form.spectrum().colour(381) | 0xFF000000u);
+    EXPECT_EQ(shown.pixel(188, 110), asQRgb(form.spectrum().colour(381)));
     EXPECT_FALSE(form.clientArea()->rebuildPending()) << "a change is no full repaint";
 }
 
@@ -149,7 +149,7 @@ TEST(MainWindowRedraw, NarrowSlitOptionAndBack)
     const QImage readoutBefore = region(form, widthReadout);
     const QImage graphBefore = region(form, {8, 14, 361, 76});
 
-    QTest::mouseClick(form.opcje1->button(1), Qt::LeftButton);
+    clickRadio(form.opcje1->button(1));
     EXPECT_EQ(form.opcje1->itemIndex(), 1);
     EXPECT_FALSE(form.suwak_a->isEnabled()) << "greyed while the slits are very narrow";
     EXPECT_EQ(form.parameters().a_nm, 1);
@@ -165,10 +165,10 @@ TEST(MainWindowRedraw, NarrowSlitOptionAndBack)
 
     // Clicking the selected item again does not run the handler: nothing is redrawn.
     mark(form, {100, 120});
-    QTest::mouseClick(form.opcje1->button(1), Qt::LeftButton);
+    clickRadio(form.opcje1->button(1));
     EXPECT_TRUE(marked(form, {100, 120}));
 
-    QTest::mouseClick(form.opcje1->button(0), Qt::LeftButton);
+    clickRadio(form.opcje1->button(0));
     EXPECT_EQ(form.opcje1->itemIndex(), 0);
     EXPECT_TRUE(form.suwak_a->isEnabled());
     EXPECT_EQ(form.parameters().a_nm, 5000) << "takes the scroll bar's position again";
@@ -225,13 +225,10 @@ TEST(MainWindowRedraw, RebuiltWhenShownAgainAndWhenTheColoursChange)
     const QColor newFace(0x40, 0x50, 0x60);
     dark.setColor(QPalette::Window, newFace);
     QApplication::setPalette(dark);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(form.clientArea()->rebuildPending());
-    form.clientArea()->repaint();
-    EXPECT_EQ(pixelAt(form, {620, 420}), newFace.rgb());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return pixelAt(form, {620, 420}) == newFace.rgb();
+    })) << "a new palette must bring a full repaint";
     EXPECT_EQ(pixelAt(form, {8 + 60, 14 + 10}), newFace.rgb()) << "graph background";
     QApplication::setPalette(original);
-    QCoreApplication::processEvents();
-    form.clientArea()->repaint();
-    EXPECT_EQ(pixelAt(form, {620, 420}), kFace);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pixelAt(form, {620, 420}) == kFace; }));
 }

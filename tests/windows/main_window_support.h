@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include <QAbstractButton>
 #include <QImage>
 #include <QTest>
 
@@ -18,8 +21,21 @@ inline constexpr QRgb kMarker = 0xFF010203;
 inline void showAndPaint(TForm1 &form)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)) << "the main window never appeared";
-    form.clientArea()->repaint();
-    ASSERT_FALSE(form.clientArea()->rebuildPending()) << "painting did not rebuild the image";
+    form.clientArea()->update();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.clientArea()->rebuildPending(); }))
+        << "painting did not rebuild the image";
+}
+
+/** Clicks a radio button on its indicator, where a click selects it. */
+inline void clickRadio(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+/** The QRgb a colour of the program's 0x00BBGGRR form shows as. */
+inline QRgb asQRgb(std::uint32_t colour)
+{
+    return qRgb(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
 }
 
 inline QRgb pixelAt(const TForm1 &form, QPoint p)

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QScrollBar>
+
+/**
+ * A scroll bar that takes the keyboard focus and steps as the classic desktop control does:
+ * the arrow keys by the small step (Left and Up towards Min), Page Up and Page Down by the large
+ * step (Page Down towards Max), Home and End to Min and Max.
+ */
+class ScrollBar : public QScrollBar
+{
+public:
+    explicit ScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
