@@ -8,9 +8,10 @@ namespace drawing {
 
 namespace {
 
+// 74 − round(72·I), ties to even; the value lies in 0..72.
 int rowOf(long double value)
 {
-    return 74 - int(std::nearbyint(value));
+    return 74 - int(std::lrint(value));
 }
 
 } // namespace

@@ -36,10 +36,11 @@ QString wideToDecimal(Wide value)
 }
 
 // A colour component scaled by the intensity: the product in extended precision, rounded to
-// the nearest integer with ties to even.
+// the nearest integer with ties to even (lrint: nearbyint on long double is several times slower
+// and rounds the same in the default rounding mode).
 int scaledComponent(std::int32_t entry, double intensity)
 {
-    return int(std::nearbyint((long double)entry * (long double)intensity));
+    return int(std::lrint((long double)entry * (long double)intensity));
 }
 
 } // namespace

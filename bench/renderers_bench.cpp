@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// The cost of the main window's redraw passes, against the model evaluations and the bare
+// memory traffic they are made of.
+#include "apparatus_diagram.h"
+#include "graph_captions.h"
+#include "intensity_graph.h"
+#include "intensity_profile.h"
+#include "screen_strip.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+const optics::SpectrumTables &tables()
+{
+    static const optics::SpectrumTables t = [] {
+        optics::SpectrumTables filled;
+        optics::widmo(filled);
+        return filled;
+    }();
+    return t;
+}
+
+// The start setting, as the first redraw pass sets it.
+optics::Parameters startParameters()
+{
+    optics::Parameters p;
+    optics::readScrollPositions(p, tables(), 1, 20, 170);
+    p.a_nm = 1000;
+    return p;
+}
+
+struct ClientArea
+{
+    QImage image {632, 434, QImage::Format_RGB32};
+    drawing::Surface window {image, QPoint(0, 0), image.size()};
+    drawing::Surface paintBox {image, QPoint(8, 144), drawing::kDiagramSize};
+    optics::Parameters params = startParameters();
+
+    ClientArea() { image.fill(Qt::lightGray); }
+};
+
+// rys_ekran: four readouts, 361 intensities and the 361 × 40 strip.
+void screenStripPass(benchmark::State &state)
+{
+    ClientArea client;
+    int suwak1 = 0;
+    for (auto _ : state) {
+        drawing::drawScreenStrip(client.window, {1 + suwak1, 20, 170, 10}, tables(), client.params,
+                                 QLatin1Char(','));
+        suwak1 = (suwak1 + 1) % 381;
+    }
+}
+BENCHMARK(screenStripPass);
+
+// What the strip would cost evaluating every column: 361 intensities.
+void straightforwardIntensities(benchmark::State &state)
+{
+    const optics::Parameters p = startParameters();
+    for (auto _ : state)
+        for (int i = 0; i <= 360; ++i)
+            benchmark::DoNotOptimize(optics::natezenie(p, 180 - i));
+}
+BENCHMARK(straightforwardIntensities);
+
+// What one pass evaluates instead: 181 offsets, the mirror images for free.
+void intensityProfile(benchmark::State &state)
+{
+    const optics::Parameters p = startParameters();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(optics::IntensityProfile(p));
+}
+BENCHMARK(intensityProfile);
+
+// The floor under any strip pass: fill 361 × 40 pixels and copy them once.
+void memoryFloor(benchmark::State &state)
+{
+    std::vector<std::uint32_t> strip(361 * 40), window(361 * 40);
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        std::fill(strip.begin(), strip.end(), ++colour);
+        std::copy(strip.begin(), strip.end(), window.begin());
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(memoryFloor);
+
+// rys_wykres1: the panel with its 357 wide segments.
+void graphPass(benchmark::State &state)
+{
+    ClientArea client;
+    for (auto _ : state)
+        drawing::drawIntensityGraph(client.window, client.params, tables());
+}
+BENCHMARK(graphPass);
+
+// rys_rysunek1 at the start state: 5 wave lines, 18 arcs, 4 arrows, 2 labels.
+void diagramPass(benchmark::State &state)
+{
+    ClientArea client;
+    for (auto _ : state)
+        drawing::drawApparatusDiagram(client.paintBox, 20, 170, 1, tables());
+}
+BENCHMARK(diagramPass);
+
+// What a scroll-bar change redraws: strip, graph and diagram, the profile shared.
+void changePass(benchmark::State &state)
+{
+    ClientArea client;
+    const drawing::ScrollPositions positions {1, 20, 170, 10};
+    for (auto _ : state) {
+        optics::readScrollPositions(client.params, tables(), positions.suwak1, positions.suwak2,
+                                    positions.suwak3);
+        drawing::drawReadouts(client.window, positions, QLatin1Char(','));
+        const optics::IntensityProfile profile(client.params);
+        drawing::drawPatternStrip(client.window, profile, tables());
+        drawing::drawIntensityGraph(client.window, profile, tables());
+        drawing::drawApparatusDiagram(client.paintBox, positions.suwak2, positions.suwak3,
+                                      positions.suwak1, tables());
+    }
+}
+BENCHMARK(changePass);
+
+// What only a full repaint adds: the captions and the spectrum bar.
+void captionsAndBar(benchmark::State &state)
+{
+    ClientArea client;
+    for (auto _ : state) {
+        drawing::opis(client.window);
+        drawing::skala(client.window, tables(), client.image.size());
+    }
+}
+BENCHMARK(captionsAndBar);
+
+} // namespace
