@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lambda.h"
 
+#include "Unit2.h"
+#include "Unit3.h"
 #include "apparatus_diagram.h"
 #include "client_area.h"
 #include "colour.h"
@@ -243,9 +245,18 @@ void TForm1::Koniec1Click(QObject * /*Sender*/)
     QCoreApplication::exit(1);
 }
 
-void TForm1::Oprogramie2Click(QObject * /*Sender*/) { }
+void TForm1::Oprogramie2Click(QObject * /*Sender*/)
+{
+    // Made anew for every opening, modal over this window, gone when it closes.
+    Tform3 form3(this);
+    form3.exec();
+}
 
-void TForm1::Opisprogramu1Click(QObject * /*Sender*/) { }
+void TForm1::Opisprogramu1Click(QObject * /*Sender*/)
+{
+    Tform2 form2(this);
+    form2.exec();
+}
 
 void TForm1::widmo()
 {

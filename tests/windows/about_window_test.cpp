@@ -19,8 +19,7 @@ TEST(AboutWindow, LayoutCaptionsFontsAndColours)
 {
     Tform2 form;
     dialog_checks::expectFixedDialog(form, QStringLiteral("O programie"), QSize(396, 265));
-    EXPECT_EQ(form.font(), drawing::toQFont({QStringLiteral("MS Sans Serif"), -9}))
-        << "the window's default font, which the button uses";
+    dialog_checks::expectFont(&form, {QStringLiteral("MS Sans Serif"), -9});
     EXPECT_EQ(form.OKButton->font(), form.font());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2)
@@ -68,7 +67,7 @@ TEST(AboutWindow, NoticeIsReadOnlyButSelectable)
     Tform2 form;
     Memo *memo = form.Memo1;
     EXPECT_EQ(memo->geometry(), QRect(79, 80, 309, 147));
-    EXPECT_EQ(memo->font(), drawing::toQFont({QStringLiteral("Arial"), -11, 238}));
+    dialog_checks::expectFont(memo, {QStringLiteral("Arial"), -11, 238});
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -115,4 +114,11 @@ TEST(AboutWindow, TabOrderAndModalEndings)
         dialog_checks::expectTabOrder(form, form.Memo1);
     }
     dialog_checks::expectModalEndings<Tform2>();
+}
+
+TEST(AboutWindow, MenuItemOpensItModally)
+{
+    dialog_checks::expectOpenedFromMenu<Tform2>(&TForm1::Opisprogramu1, [](Tform2 &form) {
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("O programie"));
+    });
 }

@@ -51,7 +51,7 @@ TEST(DescriptionWindow, LayoutCaptionsFontsAndColours)
     Description d;
     Tform3 &form = d.form;
     dialog_checks::expectFixedDialog(form, QStringLiteral("Opis programu"), QSize(421, 317));
-    EXPECT_EQ(form.font(), drawing::toQFont({QStringLiteral("MS Sans Serif"), -11}));
+    dialog_checks::expectFont(&form, {QStringLiteral("MS Sans Serif"), -11});
 
     ASSERT_FALSE(form.Image1->pixmap().isNull()) << "the embedded picture did not decode";
     EXPECT_EQ(form.Image1->geometry(), QRect(0, -3, 54, 285)) << "its top 3 rows are hidden";
@@ -349,4 +349,13 @@ TEST(DescriptionWindow, TabOrderAndModalEndings)
         dialog_checks::expectTabOrder(d.form, d.form.RichEdit1);
     }
     dialog_checks::expectModalEndings<Tform3>();
+}
+
+TEST(DescriptionWindow, MenuItemOpensItModallyWithItsTextOnce)
+{
+    dialog_checks::expectOpenedFromMenu<Tform3>(&TForm1::Oprogramie2, [](Tform3 &form) {
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Opis programu"));
+        EXPECT_EQ(paragraphs(form).size(), 7);
+        EXPECT_EQ(form.RichEdit1->toPlainText().count(QStringLiteral("Program pozwala")), 1);
+    });
 }

@@ -3,17 +3,32 @@
 // Checks shared by the About and Description window tests.
 
 #include "font_mapping.h"
+#include "lambda.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 namespace dialog_checks {
+
+/** The widget's font is what the main window's font mapping makes of `font`. */
+inline void expectFont(const QWidget *widget, const drawing::Font &font)
+{
+    const QFont expected = drawing::toQFont(font);
+    const QFont actual = widget->font();
+    EXPECT_EQ(actual.families(), expected.families()) << "the faces as the main window maps them";
+    EXPECT_EQ(actual.pixelSize(), expected.pixelSize());
+    EXPECT_EQ(actual.pixelSize(), -font.height);
+    EXPECT_EQ(actual.bold(), font.bold);
+    EXPECT_EQ(actual.italic(), font.italic);
+    EXPECT_EQ(actual.underline(), font.underline);
+}
 
 /** A label at `position`, sized to its text, showing `text` in `font`'s face, size and colour. */
 inline void expectText(const QLabel *label, const QString &text, QPoint position,
@@ -24,10 +39,7 @@ inline void expectText(const QLabel *label, const QString &text, QPoint position
     EXPECT_EQ(label->text(), text);
     EXPECT_EQ(label->pos(), position);
     EXPECT_EQ(label->size(), label->sizeHint()) << "sized to its text";
-    EXPECT_EQ(label->font(), drawing::toQFont(font)) << "the font as the main window maps it";
-    EXPECT_EQ(label->font().pixelSize(), -font.height);
-    EXPECT_EQ(label->font().bold(), font.bold);
-    EXPECT_EQ(label->font().underline(), font.underline);
+    expectFont(label, font);
     EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(),
               drawing::resolveColour(font.colour));
     EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
@@ -121,6 +133,42 @@ void expectTabOrder(Dialog &dialog, QWidget *next)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), dialog.OKButton) << "and back to the button";
     dialog.hide();
+}
+
+/**
+ * Opens a `Dialog` twice through the main window's menu `item`, runs `inspect` on each while it
+ * is shown and closes it with OK: each opening is a new window, modal and owned by the main
+ * window, and gone once it has closed.
+ */
+template<typename Dialog, typename Inspect>
+void expectOpenedFromMenu(QAction *TForm1::*item, Inspect inspect)
+{
+    TForm1 main;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    for (int opening = 1; opening <= 2; ++opening) {
+        SCOPED_TRACE(testing::Message() << "opening " << opening);
+        QPointer<Dialog> opened;
+        int shown = 0;
+        QTimer::singleShot(0, &main, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            opened = qobject_cast<Dialog *>(modal);
+            if (!opened) {
+                ADD_FAILURE() << "the menu item opened no window of the expected kind";
+                if (modal)
+                    modal->close();
+                return;
+            }
+            ++shown;
+            EXPECT_EQ(opened->parentWidget(), &main) << "owned by the main window";
+            EXPECT_EQ(opened->windowModality(), Qt::ApplicationModal);
+            inspect(*opened);
+            QTest::mouseClick(opened->OKButton, Qt::LeftButton);
+        });
+        (main.*item)->trigger();
+        EXPECT_EQ(shown, 1) << "the window was shown, and only once";
+        EXPECT_TRUE(opened.isNull()) << "the window is freed when it closes";
+        EXPECT_TRUE(main.findChildren<Dialog *>().isEmpty());
+    }
 }
 
 } // namespace dialog_checks
