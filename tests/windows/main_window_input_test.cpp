@@ -104,6 +104,25 @@ TEST(MainWindowInput, ClicksOnArrowsAndBesideTheThumb)
                       partCentre(form.suwak1, QStyle::SC_ScrollBarAddLine));
     EXPECT_EQ(form.suwak1->value(), 2);
     EXPECT_EQ(form.parameters().lambda_nm, 381.0);
+
+    // Dragging the thumb redraws at every new position, before the button is let go.
+    QScrollBar *distance = form.suwak3;
+    QPoint at = partCentre(distance, QStyle::SC_ScrollBarSlider);
+    QTest::mousePress(distance, Qt::LeftButton, {}, at);
+    int last = distance->value();
+    int redraws = 0;
+    for (int i = 0; i < 5; ++i) {
+        mark(form, {100, 120});
+        at += QPoint(12, 0);
+        QTest::mouseMove(distance, at);
+        EXPECT_GT(distance->value(), last) << "the thumb follows the pointer";
+        last = distance->value();
+        EXPECT_EQ(form.parameters().L_m, (last - 20) / 100.0) << "redrawn while dragging";
+        redraws += !marked(form, {100, 120});
+    }
+    EXPECT_EQ(redraws, 5);
+    QTest::mouseRelease(distance, Qt::LeftButton, {}, at);
+    EXPECT_EQ(distance->value(), last);
 }
 
 TEST(MainWindowInput, SymbolMemoShowsGreekForWhatIsTyped)
