@@ -151,7 +151,7 @@ TEST(MainWindowLayout, WindowIsFixedCentredTitledWithIcon)
         << "menu bar above the client area, nothing else";
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Falorys (dwie szczeliny)"));
-    expectFont(form.clientArea()->font(), drawing::Font{}); // the form's MS Sans Serif, 11 px
+    expectFont(form.clientArea()->font(), drawing::Font {}); // the form's MS Sans Serif, 11 px
 
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
