@@ -21,7 +21,9 @@ inline constexpr std::int64_t kMaxEllipseExtent = 16384;
  * One quadrant is an integer midpoint walk (one pixel per column where the outline is flatter
  * than 45 degrees, one per row where it is steeper); the other three are its mirror images about
  * the box's middle column and row, so the outline is symmetric about x = (left + right - 1) / 2
- * and y = (top + bottom - 1) / 2. Consecutive pixels of the walk touch (8-connected).
+ * and y = (top + bottom - 1) / 2. Consecutive pixels of the walk touch, except at the tips of a
+ * very flat (or very narrow) ellipse, where the walk steps from one half to the other over a
+ * pixel of the middle row (column) that the join, drawn like LineTo, sets.
  */
 class EllipseOutline
 {
