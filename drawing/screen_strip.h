@@ -24,7 +24,10 @@ struct ScrollPositions
 inline constexpr QPoint kStripOrigin{8, 105};
 inline constexpr QSize kStripSize{361, 40};
 
-/** A number in fixed point with `decimals` digits after `separator`, no grouping. */
+/**
+ * A number in fixed point with `decimals` digits after `separator`, no grouping. Rounded from the
+ * exact binary value, exact halves away from zero; at most 18 decimals.
+ */
 QString formatFixed(long double value, int decimals, QChar separator);
 
 /**

@@ -173,6 +173,7 @@ TEST(ApparatusDiagram, DependsOnNothingButItsInputs)
     diagram(40, 220, 381);
     EXPECT_TRUE(diagram(27, 199, 200) == first) << "nothing carries over from call to call";
     EXPECT_FALSE(diagram(27, 199, 201) == first) << "a different wavelength colours the waves";
+    EXPECT_TRUE(diagram(-5, 9999, 0) == diagram(20, 220, 1)) << "held at the scroll bars' limits";
 }
 
 TEST(ApparatusDiagram, ArrowHeadsAndTheirDegenerateCase)

@@ -95,6 +95,20 @@ TEST(ScreenStrip, StartSettings)
     EXPECT_EQ(w.image.pixel(369, 120), face());
 }
 
+TEST(ScreenStrip, PositionsBeyondTheScrollBarsAreHeldAtTheirLimits)
+{
+    Window start, low, high;
+    start.draw(kStart);
+    low.draw({0, 5, -3, 1});
+    EXPECT_EQ(low.params.nr_fali, 1);
+    EXPECT_EQ(low.params.L_m, 1.5);
+    EXPECT_TRUE(low.image == start.image);
+    high.draw({100000, 41, 9999, 101});
+    EXPECT_EQ(high.params.nr_fali, 381);
+    EXPECT_EQ(high.params.d_mm, 0.04);
+    EXPECT_EQ(high.params.L_m, 2.0);
+}
+
 // Each column written out straight from the model: natezenie per column, each component
 // rounded half to even from its extended product.
 TEST(ScreenStrip, EveryColumnIsTheStraightforwardColourForManySettings)
