@@ -58,9 +58,6 @@ QTextCharFormat RichEdit::toTextFormat(const CharFormat &format)
     request.underline = format.underline;
     QFont font = drawing::toQFont(request);
     font.setPointSizeF(std::max(format.yHeight, 1) / 20.0);
-    font.setBold(format.bold);
-    font.setItalic(format.italic);
-    font.setUnderline(format.underline);
     font.setStrikeOut(format.strikeOut);
 
     QTextCharFormat result;
@@ -174,6 +171,8 @@ void RichEdit::replaceSelection(const QString &text)
             cursor.insertText(letters.mid(from, i - from), shown);
         if (!end)
             cursor.insertBlock(cursor.blockFormat(), shown);
+        if (!end && letters[i] == u'\r' && i + 1 < letters.size() && letters[i + 1] == u'\n')
+            ++i; // a CR LF pair is one break
         from = i + 1;
     }
     cursor.endEditBlock();

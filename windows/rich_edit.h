@@ -50,7 +50,7 @@ struct TextRange
  * elsewhere makes the caret take the format of the character before it. Heights map to point
  * sizes (twips / 20) and offsets to QTextCharFormat::baselineOffset (percent of the run's
  * height); a run in the face "Symbol" is shown in Greek letters while its format still says
- * "Symbol". Paragraph breaks ("\r" or "\n") count as one character each.
+ * "Symbol". A paragraph break ("\r", "\n" or "\r\n") counts as one character.
  *
  * Like the native control, the box only exists once it is first used (text inserted, the
  * selection set, scrolled or shown): format changes sent before that are lost, and the text then

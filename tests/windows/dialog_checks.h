@@ -136,12 +136,12 @@ void expectTabOrder(Dialog &dialog, QWidget *next)
 }
 
 /**
- * Opens a `Dialog` twice through the main window's menu `item`, runs `inspect` on each while it
+ * Opens a `Dialog` twice through the main window's menu `item`, runs `check` on each while it
  * is shown and closes it with OK: each opening is a new window, modal and owned by the main
  * window, and gone once it has closed.
  */
-template<typename Dialog, typename Inspect>
-void expectOpenedFromMenu(QAction *TForm1::*item, Inspect inspect)
+template<typename Dialog, typename Check>
+void expectOpenedFromMenu(QAction *TForm1::*item, Check check)
 {
     TForm1 main;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -161,7 +161,7 @@ void expectOpenedFromMenu(QAction *TForm1::*item, Inspect inspect)
             ++shown;
             EXPECT_EQ(opened->parentWidget(), &main) << "owned by the main window";
             EXPECT_EQ(opened->windowModality(), Qt::ApplicationModal);
-            inspect(*opened);
+            check(*opened);
             QTest::mouseClick(opened->OKButton, Qt::LeftButton);
         });
         (main.*item)->trigger();

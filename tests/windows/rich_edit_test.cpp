@@ -152,6 +152,13 @@ TEST(RichEdit, SelectionParagraphsAndCaretFormat)
     EXPECT_EQ(box.textLength(), 7) << "the paragraph break counts one character";
     EXPECT_EQ(box.selection(), (TextRange {7, 7})) << "the caret ends after the inserted text";
     EXPECT_FALSE(box.document()->isUndoAvailable()) << "insertions are not for the user's undo";
+    {
+        SCOPED_TRACE("line feeds and CR LF pairs break paragraphs too, once each");
+        RichEdit other;
+        other.replaceSelection(QStringLiteral("a\nb\r\nc"));
+        EXPECT_EQ(other.document()->blockCount(), 3);
+        EXPECT_EQ(other.toPlainText(), QStringLiteral("a\nb\nc"));
+    }
 
     {
         SCOPED_TRACE("setting the selection it already has keeps the caret format");
