@@ -2,6 +2,8 @@
 #include "raster_arc.h"
 
 #include <algorithm>
+#include <iterator>
+#include <memory>
 
 namespace drawing::raster {
 
@@ -34,6 +36,7 @@ Point toPoint(QPoint p)
 std::vector<QPoint> firstQuadrant(std::int64_t a, std::int64_t b)
 {
     std::vector<QPoint> points;
+    points.reserve(std::size_t(a + b) / 2 + 4);
     const std::int64_t xFirst = a % 2;
     const std::int64_t yLast = b % 2;
     if (b == 0) {
@@ -77,6 +80,35 @@ std::vector<QPoint> firstQuadrant(std::int64_t a, std::int64_t b)
     return points;
 }
 
+// Quadrants of the boxes drawn lately. The wavefronts of the diagram come in the same few sizes
+// pass after pass, and both slits share them.
+std::shared_ptr<const std::vector<QPoint>> cachedQuadrant(std::int64_t width, std::int64_t height)
+{
+    struct Entry
+    {
+        std::int64_t width;
+        std::int64_t height;
+        std::shared_ptr<const std::vector<QPoint>> quadrant;
+    };
+    constexpr std::size_t kEntries = 32;
+    thread_local std::vector<Entry> recent; // most recently used last
+    for (auto it = recent.rbegin(); it != recent.rend(); ++it) {
+        if (it->width == width && it->height == height) {
+            auto quadrant = it->quadrant;
+            recent.erase(std::next(it).base());
+            recent.push_back({width, height, quadrant});
+            return quadrant;
+        }
+    }
+    std::vector<QPoint> points = firstQuadrant(width - 1, height - 1);
+    std::reverse(points.begin(), points.end()); // from the +x axis up
+    auto quadrant = std::make_shared<const std::vector<QPoint>>(std::move(points));
+    if (recent.size() == kEntries)
+        recent.erase(recent.begin());
+    recent.push_back({width, height, quadrant});
+    return quadrant;
+}
+
 } // namespace
 
 EllipseOutline::EllipseOutline(Point topLeft, Point bottomRight)
@@ -93,75 +125,97 @@ EllipseOutline::EllipseOutline(Point topLeft, Point bottomRight)
     if (width <= 0 || height <= 0 || width > kMaxEllipseExtent || height > kMaxEllipseExtent)
         return;
 
-    std::vector<QPoint> quadrant = firstQuadrant(width - 1, height - 1);
-    std::reverse(quadrant.begin(), quadrant.end()); // from the +x axis up
-    m_offsets.reserve(quadrant.size() * 4);
-    // The mirror images, leaving out the points on an axis that a quadrant before has.
-    for (const QPoint &p : quadrant)
-        m_offsets.push_back(p);
-    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
-        if (it->x() != 0)
-            m_offsets.emplace_back(-it->x(), it->y());
-    for (const QPoint &p : quadrant)
-        if (p.y() != 0)
-            m_offsets.emplace_back(-p.x(), -p.y());
-    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
-        if (it->x() != 0 && it->y() != 0)
-            m_offsets.emplace_back(it->x(), -it->y());
+    m_quadrantStore = cachedQuadrant(width, height);
+    m_quadrant = m_quadrantStore->data();
+    const std::size_t n = m_quadrantStore->size();
+    while (m_onXAxis < n && m_quadrant[m_onXAxis].y() == 0)
+        ++m_onXAxis;
+    while (m_onYAxis < n && m_quadrant[n - 1 - m_onYAxis].x() == 0)
+        ++m_onYAxis;
+    m_sizes[0] = n;
+    m_sizes[1] = n - m_onYAxis;
+    m_sizes[2] = n - m_onXAxis;
+    m_sizes[3] = m_onXAxis + m_onYAxis < n ? n - m_onXAxis - m_onYAxis : 0;
+}
+
+QPoint EllipseOutline::offset(std::size_t index) const
+{
+    const std::size_t n = m_sizes[0];
+    if (index < m_sizes[0])
+        return m_quadrant[index];
+    index -= m_sizes[0];
+    if (index < m_sizes[1]) { // second quadrant: the first mirrored, walked backwards
+        const QPoint p = m_quadrant[n - m_onYAxis - 1 - index];
+        return {-p.x(), p.y()};
+    }
+    index -= m_sizes[1];
+    if (index < m_sizes[2]) { // third: turned half round
+        const QPoint p = m_quadrant[m_onXAxis + index];
+        return {-p.x(), -p.y()};
+    }
+    index -= m_sizes[2];
+    const QPoint p = m_quadrant[n - m_onYAxis - 1 - index]; // fourth: mirrored, backwards
+    return {p.x(), -p.y()};
 }
 
 Point EllipseOutline::pixel(std::size_t index) const
 {
-    const QPoint offset = m_offsets[index % m_offsets.size()];
-    return {(offset.x() + m_left2) / 2, (m_top2 - offset.y()) / 2};
+    const std::size_t n = size();
+    const QPoint o = offset(index < n ? index : index % n);
+    return {(o.x() + m_left2) / 2, (m_top2 - o.y()) / 2};
 }
 
-std::size_t EllipseOutline::firstAtOrAfter(QPoint ray) const
+std::size_t EllipseOutline::firstAtOrAfter(Point ray) const
 {
-    const auto it = std::partition_point(m_offsets.begin(), m_offsets.end(), [&](QPoint p) {
-        return isBefore(toPoint(p), toPoint(ray));
-    });
-    return it == m_offsets.end() ? 0 : std::size_t(it - m_offsets.begin());
+    // The walk's directions only grow, so the first pixel not before the radial is a bisection.
+    std::size_t low = 0;
+    std::size_t high = size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (isBefore(toPoint(offset(middle)), ray))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low == size() ? 0 : low;
 }
 
-std::size_t EllipseOutline::lastAtOrBefore(QPoint ray) const
+std::size_t EllipseOutline::lastAtOrBefore(Point ray) const
 {
-    const auto it = std::partition_point(m_offsets.begin(), m_offsets.end(), [&](QPoint p) {
-        return !isBefore(toPoint(ray), toPoint(p));
-    });
-    return it == m_offsets.begin() ? m_offsets.size() - 1 : std::size_t(it - m_offsets.begin()) - 1;
+    std::size_t low = 0;
+    std::size_t high = size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (!isBefore(ray, toPoint(offset(middle))))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low == 0 ? size() - 1 : low - 1;
 }
 
-std::vector<Point> EllipseOutline::arcWalk(Point start, Point end) const
+EllipseOutline::Stretch EllipseOutline::arc(Point start, Point end) const
 {
-    std::vector<Point> walk;
-    if (m_offsets.empty())
-        return walk;
+    const std::size_t n = size();
+    if (n == 0)
+        return {};
     const auto radial = [this](Point through) {
         const Point d {through.x - m_integerCentre.x, m_integerCentre.y - through.y};
         // A radial through the centre itself is taken as pointing right.
-        return d == Point {} ? QPoint(1, 0) : QPoint(int(d.x), int(d.y));
+        return d == Point {} ? Point {1, 0} : d;
     };
-    const QPoint from = radial(start);
-    const QPoint to = radial(end);
-    const std::size_t n = m_offsets.size();
+    const Point from = radial(start);
+    const Point to = radial(end);
     const std::size_t first = firstAtOrAfter(from);
-    std::size_t count = 0;
-    if (!isBefore(toPoint(from), toPoint(to)) && !isBefore(toPoint(to), toPoint(from))) {
-        count = n;
-    } else {
-        const Point p = toPoint(m_offsets[first]);
-        const bool wraps = isBefore(toPoint(to), toPoint(from));
-        const bool afterStart = !isBefore(p, toPoint(from));
-        const bool beforeEnd = !isBefore(toPoint(to), p);
-        const bool inSweep = wraps ? (afterStart || beforeEnd) : (afterStart && beforeEnd);
-        if (inSweep)
-            count = (lastAtOrBefore(to) + n - first) % n + 1;
-    }
-    walk.reserve(count);
-    for (std::size_t k = 0; k < count; ++k)
-        walk.push_back(pixel(first + k));
-    return walk;
+    if (!isBefore(from, to) && !isBefore(to, from))
+        return {first, n};
+    const Point p = toPoint(offset(first));
+    const bool wraps = isBefore(to, from);
+    const bool afterStart = !isBefore(p, from);
+    const bool beforeEnd = !isBefore(to, p);
+    if (wraps ? !(afterStart || beforeEnd) : !(afterStart && beforeEnd))
+        return {first, 0};
+    return {first, (lastAtOrBefore(to) + n - first) % n + 1};
 }
 
 } // namespace drawing::raster

@@ -5,7 +5,9 @@
 
 #include <QPoint>
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace drawing::raster {
@@ -30,8 +32,17 @@ class EllipseOutline
 public:
     EllipseOutline(Point topLeft, Point bottomRight);
 
-    std::size_t size() const { return m_offsets.size(); }
+    /** The number of pixels of the whole outline; 0 for an empty or oversized box. */
+    std::size_t size() const { return m_sizes[0] + m_sizes[1] + m_sizes[2] + m_sizes[3]; }
+    /** Pixel `index` of the walk, counted round and round. */
     Point pixel(std::size_t index) const;
+
+    /** A stretch of the walk: `count` pixels from pixel `first` on. */
+    struct Stretch
+    {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
 
     /**
      * The arc's walk from the start radial counter-clockwise to the end radial: the run of
@@ -41,15 +52,23 @@ public:
      * ellipse's own centre. When both radials point the same way, the walk goes once round,
      * ending on the pixel just before its first. Empty when no pixel lies in the sweep.
      */
-    std::vector<Point> arcWalk(Point start, Point end) const;
+    Stretch arc(Point start, Point end) const;
 
 private:
-    std::size_t firstAtOrAfter(QPoint ray) const;
-    std::size_t lastAtOrBefore(QPoint ray) const;
+    // Offset of pixel `index` (< size()) from the ellipse's centre, in half pixels, y up.
+    QPoint offset(std::size_t index) const;
+    std::size_t firstAtOrAfter(Point ray) const;
+    std::size_t lastAtOrBefore(Point ray) const;
 
-    // Offsets from the ellipse's centre in half pixels, y pointing up: (2x - (left + right - 1),
-    // (top + bottom - 1) - 2y). Ordered by direction, counter-clockwise from the +x axis.
-    std::vector<QPoint> m_offsets;
+    // The first quadrant, counter-clockwise from the +x axis, in half pixels from the centre:
+    // (2x - (left + right - 1), (top + bottom - 1) - 2y). The other quadrants are its mirror
+    // images, leaving out the pixels on an axis that a quadrant before them has: those with
+    // y = 0 lead the list, those with x = 0 end it.
+    std::shared_ptr<const std::vector<QPoint>> m_quadrantStore;
+    const QPoint *m_quadrant = nullptr;
+    std::size_t m_onXAxis = 0; // leading points with y = 0
+    std::size_t m_onYAxis = 0; // trailing points with x = 0
+    std::size_t m_sizes[4] = {0, 0, 0, 0};
     std::int64_t m_left2 = 0; // left + right - 1
     std::int64_t m_top2 = 0; // top + bottom - 1
     Point m_integerCentre;

@@ -10,6 +10,16 @@
 
 namespace drawing::raster {
 
+namespace {
+
+// Rounds a non-negative value to the nearest integer, halves away from zero.
+std::int64_t roundHalfAway(double v)
+{
+    return std::int64_t(v + 0.5);
+}
+
+} // namespace
+
 void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
 {
     const std::int64_t dx = to.x - from.x;
@@ -81,13 +91,27 @@ void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
 
 void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
 {
+    const std::int64_t x = centre.x;
+    const std::int64_t y = centre.y;
+    switch (width) {
+    case 2: // the 2 x 2 block up and left of the point
+        target.fillRect(x - 1, y - 1, x, y, rgb);
+        return;
+    case 3: // the five-pixel plus
+        target.plot(x, y - 1, rgb);
+        target.fillRow(y, x - 1, x + 1, rgb);
+        target.plot(x, y + 1, rgb);
+        return;
+    default:
+        break;
+    }
     if (width <= 1) {
-        target.plot(centre.x, centre.y, rgb);
+        target.plot(x, y, rgb);
         return;
     }
-    // Offsets -w/2 .. w-1-w/2 on each axis; a pixel belongs to the dot when twice its distance
-    // from the dot's centre, squared, is at most w^2 - w: the full 2 x 2 block for width 2, the
-    // plus for width 3, a 4 x 4 or 5 x 5 square without its corners for widths 4 and 5.
+    // Wider pens: offsets -w/2 .. w-1-w/2 on each axis; a pixel belongs to the dot when twice
+    // its distance from the dot's centre, squared, is at most w^2 - w. That gives the block and
+    // the plus above, and a 4 x 4 or 5 x 5 square without its corners for widths 4 and 5.
     const std::int64_t w = width;
     const std::int64_t first = -(w / 2);
     const std::int64_t last = w - 1 - w / 2;
@@ -102,7 +126,7 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
             continue;
         // The row is symmetric about the dot's centre.
         const std::int64_t i1 = -i0 - shift;
-        target.fillRow(centre.y + j, centre.x + i0, centre.x + i1, rgb);
+        target.fillRow(y + j, x + i0, x + i1, rgb);
     }
 }
 
@@ -123,11 +147,11 @@ void drawWideLine(const RasterTarget &target, Point from, Point to, int width, Q
     } else if (dx != 0) {
         // The band of a slanted line: its half-widths along x and y rounded (halves away from
         // zero), the larger half on the side the line's direction gives.
-        const double len = std::hypot(double(dx), double(dy));
+        const double len = std::sqrt(double(dx * dx + dy * dy));
         const double wx = double(w) * double(std::abs(dy)) / len;
         const double wy = double(w) * double(std::abs(dx)) / len;
-        Point n {std::llround(wx / 2), std::llround(wy / 2)};
-        Point m {std::llround((wx + 1) / 2), std::llround((wy + 1) / 2)};
+        Point n {roundHalfAway(wx / 2), roundHalfAway(wy / 2)};
+        Point m {roundHalfAway((wx + 1) / 2), roundHalfAway((wy + 1) / 2)};
         if (dx < 0) {
             n.y = -n.y;
             m.y = -m.y;

@@ -146,18 +146,21 @@ void Surface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (target.isEmpty())
         return;
     const raster::EllipseOutline outline(toRaster(toDevice(x1, y1)), toRaster(toDevice(x2, y2)));
-    const std::vector<Point> walk =
-        outline.arcWalk(toRaster(toDevice(x3, y3)), toRaster(toDevice(x4, y4)));
-    if (walk.size() < 2)
+    const raster::EllipseOutline::Stretch walk =
+        outline.arc(toRaster(toDevice(x3, y3)), toRaster(toDevice(x4, y4)));
+    if (walk.count < 2)
         return;
 
     const QRgb pen = resolveColour(m_pen.colour);
-    for (std::size_t i = 0; i + 1 < walk.size(); ++i) {
+    Point from = outline.pixel(walk.first);
+    for (std::size_t k = 1; k < walk.count; ++k) {
+        const Point to = outline.pixel(walk.first + k);
         // Joined as LineTo joins them: for touching pixels that is the first of the two.
-        if (m_pen.width <= 1 && touching(walk[i], walk[i + 1]))
-            target.plot(walk[i].x, walk[i].y, pen);
+        if (m_pen.width <= 1 && touching(from, to))
+            target.plot(from.x, from.y, pen);
         else
-            raster::drawPenLine(target, walk[i], walk[i + 1], m_pen.width, pen);
+            raster::drawPenLine(target, from, to, m_pen.width, pen);
+        from = to;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
 #include <list>
 #include <optional>
 #include <unordered_map>
@@ -75,6 +76,7 @@ struct CellKeyHash
 // onto the target itself each time.
 struct Cell
 {
+    QSize size;
     QImage pixels;
     bool overhangs = false;
 };
@@ -180,20 +182,28 @@ Cell renderCell(const FontEntry &font, const QString &display, QSize size, QRgb 
                            .adjusted(-margin, -margin, margin, margin);
     QImage canvas(area.size(), QImage::Format_RGB32);
     if (canvas.isNull())
-        return {{}, true};
+        return {size, {}, true};
     canvas.fill(background);
     paintGlyphs(canvas, canvas.rect(), QPoint(-area.left(), ascent - area.top()), font, display,
                 ink);
 
+    // Any pixel changed outside the cell means glyphs overhang it.
     const QRect inside = cellRect.translated(-area.topLeft());
-    for (int y = 0; y < canvas.height(); ++y) {
+    const QRgb blank = background | 0xFF000000u;
+    const int width = canvas.width();
+    const int height = canvas.height();
+    for (int y = 0; y < height; ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (row[x] != (background | 0xFF000000u) && !inside.contains(x, y))
-                return {{}, true};
+        const bool cellRow = y >= inside.top() && y <= inside.bottom();
+        const auto changed = [row, blank](int from, int to) {
+            return std::any_of(row + from, row + to, [blank](QRgb p) { return p != blank; });
+        };
+        if (cellRow ? changed(0, inside.left()) || changed(inside.right() + 1, width)
+                    : changed(0, width)) {
+            return {size, {}, true};
         }
     }
-    return {canvas.copy(inside), false};
+    return {size, canvas.copy(inside), false};
 }
 
 } // namespace
@@ -213,26 +223,35 @@ void drawText(QImage &image, const raster::RasterTarget &target, raster::Point a
     TextCaches *cache = caches();
     if (!cache || target.isEmpty() || text.isEmpty())
         return;
-    const FontEntry &entry = cache->font(font);
-    const QString display = displayText(font, text);
-    const QSize size(entry.metrics.horizontalAdvance(display), entry.metrics.height());
-    if (size.isEmpty())
-        return;
-    // A cell entirely outside the clip needs neither rendering nor drawing.
-    if (at.x > target.right() || at.y > target.bottom() || at.x + size.width() <= target.left()
-        || at.y + size.height() <= target.top()) {
-        return;
-    }
+    const auto outsideClip = [&target, at](QSize size) {
+        return size.isEmpty() || at.x > target.right() || at.y > target.bottom()
+            || at.x + size.width() <= target.left() || at.y + size.height() <= target.top();
+    };
 
+    // A repeated text is one lookup and one copy: no shaping, no painting.
     CellKey key {FontKey(font), text, background, ink};
     const Cell *cell = cache->cell(key);
-    if (!cell && qsizetype(size.width()) * size.height() <= kMaxCachedPixels)
-        cell = &cache->insert(std::move(key), renderCell(entry, display, size, background, ink));
     if (cell && !cell->overhangs) {
-        target.copyImage(cell->pixels, at.x, at.y);
+        if (!outsideClip(cell->size))
+            target.copyImage(cell->pixels, at.x, at.y);
         return;
     }
 
+    const FontEntry &entry = cache->font(font);
+    const QString display = displayText(font, text);
+    const QSize size =
+        cell ? cell->size : QSize(entry.metrics.horizontalAdvance(display), entry.metrics.height());
+    if (outsideClip(size))
+        return;
+    if (!cell && qsizetype(size.width()) * size.height() <= kMaxCachedPixels) {
+        cell = &cache->insert(std::move(key), renderCell(entry, display, size, background, ink));
+        if (!cell->overhangs) {
+            target.copyImage(cell->pixels, at.x, at.y);
+            return;
+        }
+    }
+
+    // Glyphs reaching out of the cell blend with whatever lies beneath, so they are drawn here.
     target.fillRect(at.x, at.y, at.x + size.width() - 1, at.y + size.height() - 1, background);
     const QPoint onImage = QPoint(int(at.x), int(at.y)) + target.origin();
     paintGlyphs(image, target.imageClip(), onImage + QPoint(0, entry.metrics.ascent()), entry,
