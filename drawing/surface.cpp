@@ -43,6 +43,15 @@ Point toRaster(QPoint p)
     return {p.x(), p.y()};
 }
 
+// Pens are at least one pixel wide and at most this: a wider request is drawn this wide, so a
+// wild width cannot stall a redraw.
+constexpr int kMaxPenWidth = 255;
+
+int penWidth(const Pen &pen)
+{
+    return std::clamp(pen.width, 1, kMaxPenWidth);
+}
+
 // Consecutive points of a walk that touch each other.
 bool touching(Point a, Point b)
 {
@@ -88,7 +97,7 @@ void Surface::LineTo(int x, int y)
     const RasterTarget target = rasterTarget();
     if (target.isEmpty())
         return;
-    raster::drawPenLine(target, toRaster(from), toRaster(to), m_pen.width,
+    raster::drawPenLine(target, toRaster(from), toRaster(to), penWidth(m_pen),
                         resolveColour(m_pen.colour));
 }
 
@@ -109,7 +118,8 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2)
 
     target.fillRect(left + 1, top + 1, right - 2, bottom - 2, resolveColour(m_brush.colour));
     const QRgb pen = resolveColour(m_pen.colour);
-    if (m_pen.width <= 1) {
+    const int width = penWidth(m_pen);
+    if (width == 1) {
         target.fillRow(top, left, right - 1, pen);
         target.fillRow(bottom - 1, left, right - 1, pen);
         target.fillRect(left, top + 1, left, bottom - 2, pen);
@@ -119,7 +129,7 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2)
     const Point corners[4] = {
         {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
     for (int i = 0; i < 4; ++i)
-        raster::drawWideLine(target, corners[i], corners[(i + 1) % 4], m_pen.width, pen);
+        raster::drawWideLine(target, corners[i], corners[(i + 1) % 4], width, pen);
 }
 
 void Surface::Polygon(std::span<const QPoint> points)
@@ -136,8 +146,9 @@ void Surface::Polygon(std::span<const QPoint> points)
 
     raster::fillPolygon(target, device, resolveColour(m_brush.colour));
     const QRgb pen = resolveColour(m_pen.colour);
+    const int width = penWidth(m_pen);
     for (std::size_t i = 0; i < device.size(); ++i)
-        raster::drawPenLine(target, device[i], device[(i + 1) % device.size()], m_pen.width, pen);
+        raster::drawPenLine(target, device[i], device[(i + 1) % device.size()], width, pen);
 }
 
 void Surface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -152,14 +163,15 @@ void Surface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
         return;
 
     const QRgb pen = resolveColour(m_pen.colour);
+    const int width = penWidth(m_pen);
     Point from = outline.pixel(walk.first);
     for (std::size_t k = 1; k < walk.count; ++k) {
         const Point to = outline.pixel(walk.first + k);
         // Joined as LineTo joins them: for touching pixels that is the first of the two.
-        if (m_pen.width <= 1 && touching(from, to))
+        if (width == 1 && touching(from, to))
             target.plot(from.x, from.y, pen);
         else
-            raster::drawPenLine(target, from, to, m_pen.width, pen);
+            raster::drawPenLine(target, from, to, width, pen);
         from = to;
     }
 }

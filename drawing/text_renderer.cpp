@@ -212,7 +212,7 @@ QSize cellSize(const Font &font, const QString &text)
 {
     TextCaches *cache = caches();
     if (!cache)
-        return {};
+        return QSize(0, 0);
     const FontEntry &entry = cache->font(font);
     return QSize(entry.metrics.horizontalAdvance(displayText(font, text)), entry.metrics.height());
 }

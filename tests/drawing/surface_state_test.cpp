@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace surface_test;
 
 namespace {
@@ -204,6 +206,54 @@ TEST(SurfaceState, OddTargetImages)
     onShared.LineTo(6, 0);
     EXPECT_EQ(shared.pixel(2, 0), kBlack);
     EXPECT_EQ(copy.pixel(2, 0), kWhite);
+}
+
+TEST(SurfaceState, ExtremeCoordinatesAreDrawnSafely)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    QImage image = whiteImage(30, 30);
+    drawing::Surface surface(image, QPoint(0, 0), QSize(30, 30));
+    surface.brush().colour = drawing::rgbColour(0x80, 0x80, 0x80);
+    for (int width : {1, 3, kMax, kMin}) {
+        SCOPED_TRACE(testing::Message() << "pen width " << width);
+        surface.pen().width = width;
+        for (bool mapped : {false, true}) {
+            if (mapped)
+                surface.setAnisotropicMapping(QSize(kMin, 1), QSize(kMax, kMax));
+            else
+                surface.setPixelMapping();
+            surface.MoveTo(kMin, kMin);
+            surface.LineTo(kMax, kMax);
+            surface.LineTo(kMin, kMax);
+            surface.Rectangle(kMin, kMin, kMax, kMax);
+            const QPoint polygon[] = {{kMin, 0}, {kMax, 5}, {0, kMax}, {kMin, kMin}};
+            surface.Polygon(polygon);
+            surface.Arc(kMin, kMin, kMax, kMax, kMax, 0, kMin, 0);
+            surface.Arc(-5, -5, 40, 40, kMax, kMin, kMin, kMax);
+            surface.TextOut(kMax, kMin, QStringLiteral("x"));
+            surface.TextOut(kMin, 3, QStringLiteral("x"));
+        }
+    }
+    surface.setPixelMapping();
+
+    // The pixel-for-pixel line through the whole range still lands on the diagonal.
+    QImage clean = whiteImage(30, 30);
+    drawing::Surface diagonal(clean, QPoint(0, 0), QSize(30, 30));
+    diagonal.MoveTo(-1000000000, -1000000000);
+    diagonal.LineTo(1000000000, 1000000000);
+    for (int i = 0; i < 30; ++i)
+        EXPECT_EQ(clean.pixel(i, i), kBlack) << "(" << i << "," << i << ")";
+    EXPECT_EQ(pixelsNot(clean, kWhite).size(), std::size_t(30));
+
+    // A surface whose origin and size are far out draws nothing and does not fail.
+    drawing::Surface far(image, QPoint(kMin, kMax), QSize(kMax, kMax));
+    far.MoveTo(0, 0);
+    far.LineTo(100, 100);
+    drawing::Bitmap source(3, 3);
+    far.Draw(kMax, kMax, source);
+    surface.Draw(kMax, kMin, source);
+    surface.Draw(kMin, kMax, source);
 }
 
 } // namespace
