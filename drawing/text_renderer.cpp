@@ -20,7 +20,8 @@ namespace drawing::text {
 namespace {
 
 // Font requests and rendered cells kept between calls. A drag of a scroll bar prints the same
-// captions and mostly the same readouts pass after pass; each then costs one copy.
+// captions and mostly the same readouts pass after pass; each then costs one copy. Like all
+// drawing, text is drawn on the GUI thread only, so the caches need no lock.
 constexpr std::size_t kFontCacheSize = 16;
 constexpr std::size_t kCellCacheSize = 128;
 // Cells larger than this are drawn each time rather than kept.
