@@ -29,6 +29,7 @@ Tform2::Tform2(QWidget *parent) : QDialog(parent)
     white.setColor(QPalette::Base, Qt::white);
     Memo1->setPalette(white);
     Memo1->setLines(noticeLines());
+    Memo1->setAccessibleName(QStringLiteral("Warunki używania programu"));
 
     Image1 = windows::addSidePicture(this, QPoint(0, 0));
     StaticText2 =

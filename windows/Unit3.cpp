@@ -56,6 +56,9 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl) : QDialog(parent), m_openUrl(
     base.charset = drawing::EastEuropeCharset;
     base.yHeight = 200;
     RichEdit1->setBaseFormat(base);
+    RichEdit1->setAccessibleName(QStringLiteral("Opis programu"));
+    RichEdit1->setAccessibleDescription(
+        QStringLiteral("Wzory na natężenie światła za dwiema szczelinami i ich objaśnienie"));
 
     Image1 = windows::addSidePicture(this, QPoint(0, -3));
     StaticText1 =
@@ -69,6 +72,8 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl) : QDialog(parent), m_openUrl(
     windows::setUpText(*Label2, QString::fromUtf16(windows::kWebAddress), QPoint(8, 295),
                        arialUnderlined);
     Label2->setToolTip(QStringLiteral("Połącz się ze stroną internetową"));
+    Label2->setAccessibleDescription(
+        QStringLiteral("Odnośnik: kliknięcie otwiera tę stronę w przeglądarce"));
     Label2->setClickHandler([this] { Label1Click(Label2); });
 
     setTabOrder(OKButton, RichEdit1);

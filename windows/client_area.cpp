@@ -27,6 +27,9 @@ void ClientArea::paintEvent(QPaintEvent *event)
         m_rebuild();
     }
     QPainter painter(this);
+    // On a screen of two or more device pixels per pixel each image pixel becomes a sharp
+    // block: no smoothing, and the same logical rectangle on both sides.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), m_image, event->rect());
 }
 

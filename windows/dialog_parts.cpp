@@ -81,6 +81,7 @@ QLabel *addText(QWidget *parent, const QString &text, QPoint position, const dra
 QLabel *addSidePicture(QWidget *parent, QPoint position)
 {
     auto *picture = new QLabel(parent);
+    picture->setAccessibleName(QStringLiteral("Ozdobny pasek z godłem programu"));
     picture->setGeometry(QRect(position, QSize(54, 285)));
     if (const auto image = decodeJpeg(sidePictureJpeg())) {
         picture->setPixmap(QPixmap::fromImage(*image));
@@ -94,6 +95,7 @@ QPushButton *addOkButton(QDialog &dialog, QRect geometry)
     auto *button = new QPushButton(QStringLiteral("OK"), &dialog);
     button->setGeometry(geometry);
     button->setDefault(true);
+    button->setAccessibleDescription(QStringLiteral("Zamyka okno"));
     QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(1); });
     return button;
 }

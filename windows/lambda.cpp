@@ -62,6 +62,33 @@ QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString
     return label;
 }
 
+/** What the four readouts say, in a sentence a screen reader can speak. */
+QString describeSettings(const TForm1 &form)
+{
+    // Polish text, so a decimal comma whatever the locale of the readouts.
+    const QChar comma(u',');
+    QString text = QStringLiteral("Długość fali %1 nm, odległość szczelin %2 mm, "
+                                  "odległość od ekranu %3 m, ")
+                       .arg(form.suwak1->value() + 379)
+                       .arg(drawing::formatFixed(form.suwak2->value() / 1000.0L, 3, comma),
+                            drawing::formatFixed((form.suwak3->value() - 20) / 100.0L, 2, comma));
+    if (form.opcje1->itemIndex() == 1)
+        text += QStringLiteral("bardzo wąskie szczeliny");
+    else
+        text += QStringLiteral("szerokość szczelin %1 nm").arg(form.suwak_a->value() * 100);
+    return text;
+}
+
+/** Gives the client area the description of the current settings. */
+void updateSettingsDescription(const TForm1 &form)
+{
+    ClientArea *client = form.clientArea();
+    const QString text = describeSettings(form);
+    // Setting it sends screen readers a DescriptionChanged event: once per real change.
+    if (client->accessibleDescription() != text)
+        client->setAccessibleDescription(text);
+}
+
 } // namespace
 
 QChar decimalSeparatorOf(const QLocale &locale)
@@ -131,12 +158,56 @@ void TForm1::createControls()
     Memo2->setBorder(false);
     Memo2->setFaceColoured(true);
 
+    nameForScreenReaders();
+
     QWidget::setTabOrder(suwak1, suwak2);
     QWidget::setTabOrder(suwak2, suwak3);
     QWidget::setTabOrder(suwak3, opcje1->button(0));
     QWidget::setTabOrder(opcje1->button(0), opcje1->button(1));
     QWidget::setTabOrder(opcje1->button(1), suwak_a);
     QWidget::setTabOrder(suwak_a, Memo2);
+}
+
+void TForm1::nameForScreenReaders()
+{
+    // Each label under a scroll bar names it, and the bars say what they set,
+    // in what unit and how far; the client area's description follows every change.
+    m_clientArea->setAccessibleName(QStringLiteral("Doświadczenie z dwiema szczelinami"));
+    struct Naming
+    {
+        QWidget *control;
+        QLabel *label;
+        QString name;
+        QString description;
+    };
+    const Naming namings[] = {
+        {suwak1, Label5, QStringLiteral("Długość fali"),
+         QStringLiteral("Długość fali światła w nanometrach, od 380 do 760 nm, co 1 nm")},
+        {suwak2, Label2, QStringLiteral("Odległość szczelin"),
+         QStringLiteral("Odległość między szczelinami w milimetrach, od 0,020 do 0,040 mm, "
+                        "co 0,001 mm")},
+        {suwak3, Label3, QStringLiteral("Odległość od ekranu"),
+         QStringLiteral("Odległość szczelin od ekranu w metrach, od 1,50 do 2,00 m, co 0,01 m")},
+        {suwak_a, Label4, QStringLiteral("Szerokość szczelin"),
+         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, od 1000 do 10000 nm, "
+                        "co 100 nm; nieczynny przy bardzo wąskich szczelinach")},
+        {opcje1, nullptr, QStringLiteral("Opcje"),
+         QStringLiteral("Szerokość szczelin: ustawiana suwakiem albo bardzo mała")},
+        {opcje1->button(0), nullptr, QStringLiteral("Szerokość szczelin regulowana"),
+         QStringLiteral("Szerokość szczelin ustawiana suwakiem")},
+        {opcje1->button(1), nullptr, QStringLiteral("Bardzo wąskie szczeliny"),
+         QStringLiteral("Szerokość szczelin znacznie mniejsza od długości fali, 1 nm")},
+        {Memo2, nullptr, QStringLiteral("Litera lambda"),
+         QStringLiteral("Znak długości fali obok opcji bardzo wąskich szczelin")},
+    };
+    for (const Naming &n : namings) {
+        n.control->setAccessibleName(n.name);
+        n.control->setAccessibleDescription(n.description);
+        if (n.label)
+            n.label->setBuddy(n.control);
+    }
+    // The label keeps its spelling on the screen; a screen reader gets the word right.
+    Label4->setAccessibleName(QStringLiteral("szerokość szczelin a ="));
 }
 
 void TForm1::createMenu()
@@ -172,6 +243,7 @@ void TForm1::FormCreate(QObject * /*Sender*/)
     suwak_a->setEnabled(true);
     m_params.a_nm = suwak_a->value() * 100;
     widmo();
+    updateSettingsDescription(*this);
     // System menu and minimise only: the window has a fixed size, so nothing to maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -277,12 +349,17 @@ void TForm1::rys_ekran()
 {
     const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
                                               suwak_a->value()};
-    drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params, m_decimalSeparator);
+    m_profile = drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params,
+                                         m_decimalSeparator);
 }
 
 void TForm1::rys_wykres1()
 {
-    drawing::drawIntensityGraph(m_canvas, m_params, m_tables);
+    // The strip of this pass evaluated the model for these very parameters: the graph reuses
+    // that. Called on its own, or after the parameters changed, it evaluates them afresh.
+    if (!m_profile || !m_profile->isFor(m_params))
+        m_profile.emplace(m_params);
+    drawing::drawIntensityGraph(m_canvas, *m_profile, m_tables);
 }
 
 void TForm1::rys_rysunek1()
@@ -313,4 +390,5 @@ void TForm1::redrawAfterChange()
     rys_wykres1();
     rys_rysunek1();
     m_clientArea->update();
+    updateSettingsDescription(*this);
 }

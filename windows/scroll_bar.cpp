@@ -2,6 +2,7 @@
 #include "scroll_bar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
 {
@@ -40,4 +41,16 @@ void ScrollBar::keyPressEvent(QKeyEvent *event)
     }
     triggerAction(action);
     event->accept();
+}
+
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A keyboard user must see which bar the keys move.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
