@@ -7,8 +7,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTimer>
 
 using namespace windows_testing;
@@ -16,22 +14,6 @@ using namespace windows_testing;
 namespace {
 
 const QPoint kStripPoint {100, 120};
-
-/** The centre of one part of a scroll bar, as the style lays it out. */
-QPoint partCentre(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
 
 } // namespace
 

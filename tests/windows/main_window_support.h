@@ -10,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace windows_testing {
@@ -51,6 +54,22 @@ inline void mark(TForm1 &form, QPoint p)
 inline bool marked(const TForm1 &form, QPoint p)
 {
     return form.clientImage().pixel(p) == kMarker;
+}
+
+/** The centre of one part of a scroll bar, as the style lays it out. */
+inline QPoint partCentre(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
 } // namespace windows_testing
