@@ -2,7 +2,6 @@
 #pragma once
 
 #include "intensity.h"
-#include "intensity_profile.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -10,8 +9,6 @@
 #include <QImage>
 #include <QLocale>
 #include <QMainWindow>
-
-#include <optional>
 
 class QAction;
 class QLabel;
@@ -108,8 +105,6 @@ private:
     drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
     optics::SpectrumTables m_tables;
     optics::Parameters m_params;
-    // The intensity terms the last strip was painted from, for the graph of the same pass.
-    std::optional<optics::IntensityProfile> m_profile;
     const QChar m_decimalSeparator;
     ClientArea *m_clientArea = nullptr;
 };
