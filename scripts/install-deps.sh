@@ -9,7 +9,11 @@ packages=(
     fonts-liberation2 fonts-dejavu-core fontconfig
     xvfb xauth xdotool x11-utils imagemagick libx11-dev
     locales
+    clang libclang-rt-14-dev valgrind
 )
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,8 +24,21 @@ done
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales the tests start the program under (one writes decimals with neither "." nor ",").
+wanted_locales=(pl_PL.UTF-8 en_US.UTF-8 de_DE.UTF-8 ar_EG.UTF-8)
+missing_locales=()
+for l in "${wanted_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l%.UTF-8}.utf8" || missing_locales+=("$l")
+done
+if ((${#missing_locales[@]})); then
+    echo "Generating locales: ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        grep -qx "$l UTF-8" /etc/locale.gen ||
+            echo "$l UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    done
+    "${sudo[@]}" locale-gen
 fi
