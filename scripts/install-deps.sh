@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick libx11-dev
     locales
     clang libclang-rt-14-dev valgrind
+    desktop-file-utils appstream dpkg-dev file
 )
 
 sudo=()
