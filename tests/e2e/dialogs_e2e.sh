@@ -22,25 +22,6 @@ SCRIPT
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 
-# Screen position and size of a window: sets X Y WIDTH HEIGHT.
-geometry() {
-    local WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-}
-
-# The visible top-level window titled exactly $1, waiting for it up to 10 s.
-window_named() {
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
-
-wait_until_gone() { # title, what
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "$2: the window \"$1\" is still open"
-}
-
 shoot() { # name: the whole screen
     import -window root "$work/$1.png"
 }
@@ -50,54 +31,14 @@ count_colour() { # shot x y width height RRGGBB fuzz% -> pixels of about that co
         -alpha extract -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
 }
 
-# --- Start the program and find its menu bar.
-"$falorys" &
-pid=$!
-main=$(window_named 'Falorys \(dwie szczeliny\)') || fail "the main window did not appear"
-geometry "$main"
-[ "$WIDTH" -eq 632 ] || fail "main window width $WIDTH"
-mx=$X
-my=$Y
-cy=$((Y + HEIGHT - 434)) # the client area lies below the menu bar
-menu_y=$((my + (cy - my) / 2))
+# --- Start the program and find the "Pomoc" title of its menu bar.
+start_program
+mx=$cx
 sleep 0.5
-
-# The menu bar's titles: columns of the bar that hold dark text pixels, in runs; "Pomoc" is the
-# second run.
 shoot start
-columns=$(convert "$work/start.png" -crop "632x$((cy - my - 4))+$mx+$((my + 2))" +repage \
-    -colorspace gray -threshold 50% -negate -scale '632x1!' -threshold 1% txt:- |
-    awk -F'[,:]' 'NR > 1 && $0 ~ /#FFFFFF|white/ { print $1 }')
-pomoc_x=$(echo "$columns" | awk '
-    NR == 1 || $1 > last + 6 { runs++; if (runs == 2) { first = $1 } }
-    runs == 2 { end = $1 }
-    { last = $1 }
-    END { if (runs >= 2) print int((first + end) / 2) }')
-[ -n "$pomoc_x" ] || fail "cannot find the second title of the menu bar"
-pomoc_x=$((mx + pomoc_x))
+find_help_menu start
 
 strip_before=$(region start "$mx" $((cy + 105)) 361 40)
-
-# Opens the item $1 (1 or 2) of "Pomoc" with the mouse.
-open_help_item() {
-    xdotool mousemove "$pomoc_x" "$menu_y" click 1
-    local popup=
-    for _ in $(seq 50); do
-        popup=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$main" | head -n 1) &&
-            [ -n "$popup" ] && break
-        sleep 0.1
-    done
-    [ -n "$popup" ] || fail "the Pomoc menu did not open"
-    geometry "$popup"
-    [ "$X" -le "$pomoc_x" ] || fail "the menu opened beside the Pomoc title"
-    xdotool mousemove $((X + 20)) $((Y + HEIGHT * (2 * $1 - 1) / 4)) click 1
-}
-
-# Client point (x, y) of a window on the screen (no window manager: no frame).
-at() { # window x y
-    geometry "$1"
-    echo "$((X + $2)) $((Y + $3))"
-}
 
 check_description() { # shot, window
     geometry "$2"

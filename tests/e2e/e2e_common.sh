@@ -65,3 +65,115 @@ wait_for_exit() { # expected-code what
     pid=
     [ "$rc" -eq "$1" ] || fail "$2: exit code $rc, expected $1"
 }
+
+# --- The main window. Without a window manager there is no frame, and the menu bar sits above
+# the 632 x 434 client area, whose top-left corner on the screen is (cx, cy).
+cx=0
+cy=0
+
+# Starts "$falorys" as $pid, after an optional command prefix (such as `env VAR=value`), and
+# waits for its main window: sets wid, cx, cy and menu_y (the row of the menu bar's titles).
+# Its standard error goes to $program_stderr when that is set.
+start_program() { # [prefix...]
+    if [ -n "${program_stderr:-}" ]; then
+        "$@" "$falorys" 2>>"$program_stderr" &
+    else
+        "$@" "$falorys" &
+    fi
+    pid=$!
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
+        head -n 1) || fail "the main window did not appear"
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    [ "$WIDTH" -eq 632 ] || fail "window width $WIDTH, expected 632"
+    [ "$HEIGHT" -gt 434 ] || fail "window height $HEIGHT leaves no room for the menu bar"
+    cx=$X
+    cy=$((Y + HEIGHT - 434))
+    menu_y=$((Y + (HEIGHT - 434) / 2))
+}
+
+# A screenshot of the client area alone, in $work/$1.png.
+shoot_client() {
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "632x434+$cx+$cy" +repage "$work/$1.png"
+}
+
+# Waits up to 10 s until the strip's centre is (or, with "not", is no longer) the colour $1,
+# and leaves that screenshot as $work/current.png.
+wait_for_centre() { # [not] RRGGBB
+    local negate=
+    if [ "$1" = not ]; then
+        negate=1
+        shift
+    fi
+    for _ in $(seq 100); do
+        shoot_client current
+        if [ "$(pixel current 188 110)" = "$1" ]; then
+            [ -z "$negate" ] && return 0
+        else
+            [ -n "$negate" ] && return 0
+        fi
+        sleep 0.1
+    done
+    fail "the strip's centre stayed $(pixel current 188 110) (expected ${negate:+not }$1)"
+}
+
+# --- Windows on the screen and the "Pomoc" menu.
+
+# Screen position and size of a window: sets X Y WIDTH HEIGHT.
+geometry() {
+    local WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# The visible top-level window titled exactly $1, waiting for it up to 10 s.
+window_named() {
+    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+wait_until_gone() { # title, what
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "$2: the window \"$1\" is still open"
+}
+
+# Client point (x, y) of a window on the screen (no window manager: no frame).
+at() { # window x y
+    geometry "$1"
+    echo "$((X + $2)) $((Y + $3))"
+}
+
+# Finds the "Pomoc" title of the main window's menu bar in the screenshot of the whole screen
+# $work/$1.png and sets pomoc_x. The titles are runs of columns of the bar that hold dark text
+# pixels; "Pomoc" is the second run.
+find_help_menu() { # screenshot
+    geometry "$wid"
+    local columns
+    columns=$(convert "$work/$1.png" -crop "632x$((cy - Y - 4))+$X+$((Y + 2))" +repage \
+        -colorspace gray -threshold 50% -negate -scale '632x1!' -threshold 1% txt:- |
+        awk -F'[,:]' 'NR > 1 && $0 ~ /#FFFFFF|white/ { print $1 }')
+    pomoc_x=$(echo "$columns" | awk '
+        NR == 1 || $1 > last + 6 { runs++; if (runs == 2) { first = $1 } }
+        runs == 2 { end = $1 }
+        { last = $1 }
+        END { if (runs >= 2) print int((first + end) / 2) }')
+    [ -n "$pomoc_x" ] || fail "cannot find the second title of the menu bar"
+    pomoc_x=$((X + pomoc_x))
+}
+
+# Opens the item $1 (1 "Opis programu" or 2 "O programie") of "Pomoc" with the mouse.
+open_help_item() {
+    xdotool mousemove "$pomoc_x" "$menu_y" click 1
+    local popup=
+    for _ in $(seq 50); do
+        popup=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1) &&
+            [ -n "$popup" ] && break
+        sleep 0.1
+    done
+    [ -n "$popup" ] || fail "the Pomoc menu did not open"
+    geometry "$popup"
+    [ "$X" -le "$pomoc_x" ] || fail "the menu opened beside the Pomoc title"
+    xdotool mousemove $((X + 20)) $((Y + HEIGHT * (2 * $1 - 1) / 4)) click 1
+}

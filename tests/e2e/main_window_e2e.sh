@@ -10,54 +10,10 @@ source "$(dirname "$0")/e2e_common.sh"
 falorys=$1
 send_close_request=$2
 
-# Client area of the window on the screen: without a window manager there is no frame, and the
-# menu bar sits above the 632 x 434 client area.
-cx=0
-cy=0
-start_program() {
-    "$falorys" &
-    pid=$!
-    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
-        head -n 1) || fail "the main window did not appear"
-    local WINDOW X Y WIDTH HEIGHT SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH" -eq 632 ] || fail "window width $WIDTH, expected 632"
-    [ "$HEIGHT" -gt 434 ] || fail "window height $HEIGHT leaves no room for the menu bar"
-    cx=$X
-    cy=$((Y + HEIGHT - 434))
-    menu_y=$((Y + (HEIGHT - 434) / 2))
-}
-
-# A screenshot of the client area alone, in $work/$1.png.
-shoot() {
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "632x434+$cx+$cy" +repage "$work/$1.png"
-}
-
-# Waits up to 10 s until the strip's centre is (or, with "not", is no longer) the colour $1,
-# and leaves that screenshot as $work/current.png.
-wait_for_centre() { # [not] RRGGBB
-    local negate=
-    if [ "$1" = not ]; then
-        negate=1
-        shift
-    fi
-    for _ in $(seq 100); do
-        shoot current
-        if [ "$(pixel current 188 110)" = "$1" ]; then
-            [ -z "$negate" ] && return 0
-        else
-            [ -n "$negate" ] && return 0
-        fi
-        sleep 0.1
-    done
-    fail "the strip's centre stayed $(pixel current 188 110) (expected ${negate:+not }$1)"
-}
-
 # --- First run: the start picture, a scroll bar moved by the mouse and the keyboard, Koniec.
 start_program
 wait_for_centre 7A00FF
-shoot start
+shoot_client start
 
 xprop -id "$wid" WM_CLASS | grep -q '"Falorys"' || fail "application title is not Falorys"
 xprop -id "$wid" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 window icon"
