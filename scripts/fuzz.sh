@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer target of the JPEG decoder with clang (build/fuzz, a configure of its own)
 # and runs it for 60 s, or the number of seconds given, from the corpus kept in tests/fuzz/corpus
 # and the real side picture. Inputs it finds go to build/fuzz/corpus (not into the tree); an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs, with apt, whatever of the build, test and run dependencies is missing.
 set -euo pipefail
 

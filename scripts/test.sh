@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds from scratch-or-incrementally and runs every test, headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the side picture of the About and Description windows: a 54 x 285 band shading from
 # pale cream at the top to light gold at the bottom, with a small emblem near the top (a dark-
 # blue figure pointing with a stick at a yellow board). The JPEG it writes is kept in the tree;
