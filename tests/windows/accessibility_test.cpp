@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader learns from the windows: names and descriptions of the controls, the
-// client area's description of the settings as they change, names at every tab stop, and the
-// focus frame a keyboard user sees on a scroll bar.
+// client area's description of the settings as they change, names at every tab stop, the
+// focus frame a keyboard user sees on a scroll bar, and the menu reached with Alt.
 #include "Unit2.h"
 #include "Unit3.h"
 #include "dialog_parts.h"
@@ -13,6 +13,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -156,7 +158,7 @@ TEST(Accessibility, ClientAreaDescribesTheSettingsAfterEveryChange)
     }
 }
 
-TEST(Accessibility, EveryTabStopIsNamedAndFocusedScrollBarsAreFramed)
+TEST(Accessibility, KeyboardReachesEveryControlWithANameAFrameAndTheMenu)
 {
     TForm1 form;
     showAndPaint(form);
@@ -202,4 +204,11 @@ TEST(Accessibility, EveryTabStopIsNamedAndFocusedScrollBarsAreFramed)
 
     QTest::keyClick(form.suwak2, Qt::Key_Tab);
     EXPECT_EQ(form.suwak2->grab().toImage(), unfocused) << "the frame goes with the focus";
+
+    // Alt alone takes the keyboard to the menu bar; Right and Down open "Pomoc".
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+    EXPECT_EQ(form.menuBar()->activeAction(), form.Koniec1) << "Alt reaches the menu";
+    QTest::keyClick(form.menuBar(), Qt::Key_Right);
+    EXPECT_EQ(form.menuBar()->activeAction(), form.Oprogramie1->menuAction());
+    QTest::keyClick(form.menuBar(), Qt::Key_Escape);
 }
