@@ -20,7 +20,8 @@ rm -rf "$out"
 mkdir -p "$out"
 # The package carries the program as built: bring it up to date first.
 "$cmake" --build "$build" --target falorys
-if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out/cpack" >"$out/cpack.log" 2>&1; then
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out/cpack" \
+    >"$out/cpack.log" 2>&1; then
     cat "$out/cpack.log" >&2
     fail "cpack could not build the package"
 fi
