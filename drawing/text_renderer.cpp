@@ -26,6 +26,8 @@ constexpr std::size_t kFontCacheSize = 16;
 constexpr std::size_t kCellCacheSize = 128;
 // Cells larger than this are drawn each time rather than kept.
 constexpr qsizetype kMaxCachedPixels = 64 * 1024;
+// The largest canvas a cell is rendered on, margins for overhanging glyphs included.
+constexpr qsizetype kMaxCanvasPixels = 16 * kMaxCachedPixels;
 
 struct FontKey
 {
@@ -181,6 +183,11 @@ Cell renderCell(const FontEntry &font, const QString &display, QSize size, QRgb 
     const int margin = font.metrics.height() / 2 + 2;
     const QRect area = cellRect.united(font.metrics.boundingRect(display).translated(0, ascent))
                            .adjusted(-margin, -margin, margin, margin);
+    // Glyph bounds far beyond the cell are no canvas to allocate (without any font installed,
+    // Qt's stand-in engine puts them 100000 pixels away: a 40 GB image). Such text is drawn
+    // straight onto the target, clipped there, like overhanging text.
+    if (qsizetype(area.width()) * area.height() > kMaxCanvasPixels)
+        return {size, {}, true};
     QImage canvas(area.size(), QImage::Format_RGB32);
     if (canvas.isNull())
         return {size, {}, true};
