@@ -10,3 +10,12 @@ jobs=$(nproc)
 cmake --preset default -DFALORYS_WERROR=ON
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
+
+# The same suite again under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer,
+# halting on the first report; the end-to-end tests run this build's program.
+cmake --preset asan -DFALORYS_WERROR=ON
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+# A minute of libFuzzer on the JPEG decoder, built apart with clang.
+bash scripts/fuzz.sh 60
