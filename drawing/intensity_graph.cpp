@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "intensity_graph.h"
 
+#include "raster_round.h"
+
 #include <algorithm>
-#include <cmath>
+#include <array>
+#include <cstdlib>
 
 namespace drawing {
 
@@ -11,7 +14,7 @@ namespace {
 // 74 − round(72·I), ties to even; the value lies in 0..72.
 int rowOf(long double value)
 {
-    return 74 - int(std::lrint(value));
+    return 74 - raster::nearestEven(value);
 }
 
 } // namespace
@@ -49,9 +52,15 @@ void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile
     canvas.pen().colour = tables.colour(n);
     canvas.pen().width = 2;
     // Column c stands for x = 180 − c; the points of columns 2 to 359 are joined by 357 segments.
+    // The point of x serves −x too (bit for bit the same value), and the end of one segment is
+    // the start of the next: each row is worked out once.
+    constexpr int kCentre = optics::IntensityProfile::kMaxOffset;
+    std::array<int, kCentre> rows; // by |x|, 0..179
+    for (int x = 0; x < kCentre; ++x)
+        rows[x] = rowOf(profile.graphValue(x));
     for (int i = 2; i <= 358; ++i) {
-        canvas.MoveTo(i, rowOf(profile.graphValue(180 - i)));
-        canvas.LineTo(i + 1, rowOf(profile.graphValue(179 - i)));
+        canvas.MoveTo(i, rows[std::abs(kCentre - i)]);
+        canvas.LineTo(i + 1, rows[std::abs(kCentre - 1 - i)]);
     }
 
     window.Draw(kGraphOrigin.x(), kGraphOrigin.y(), graph);

@@ -74,4 +74,32 @@ private:
     Point m_integerCentre;
 };
 
+// Inline: an arc's walk asks for every one of its pixels in turn.
+inline QPoint EllipseOutline::offset(std::size_t index) const
+{
+    const std::size_t n = m_sizes[0];
+    if (index < m_sizes[0])
+        return m_quadrant[index];
+    index -= m_sizes[0];
+    if (index < m_sizes[1]) { // second quadrant: the first mirrored, walked backwards
+        const QPoint p = m_quadrant[n - m_onYAxis - 1 - index];
+        return {-p.x(), p.y()};
+    }
+    index -= m_sizes[1];
+    if (index < m_sizes[2]) { // third: turned half round
+        const QPoint p = m_quadrant[m_onXAxis + index];
+        return {-p.x(), -p.y()};
+    }
+    index -= m_sizes[2];
+    const QPoint p = m_quadrant[n - m_onYAxis - 1 - index]; // fourth: mirrored, backwards
+    return {p.x(), -p.y()};
+}
+
+inline Point EllipseOutline::pixel(std::size_t index) const
+{
+    const std::size_t n = size();
+    const QPoint o = offset(index < n ? index : index % n);
+    return {(o.x() + m_left2) / 2, (m_top2 - o.y()) / 2};
+}
+
 } // namespace drawing::raster

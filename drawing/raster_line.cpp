@@ -3,7 +3,6 @@
 
 #include "raster_polygon.h"
 
-#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -18,7 +17,33 @@ std::int64_t roundHalfAway(double v)
     return std::int64_t(v + 0.5);
 }
 
+// Pen width 2 on lines this short: the half-widths decided in integers (see bandHalfWidths).
+constexpr std::int64_t kExactReach = 4096;
+
 } // namespace
+
+BandHalfWidths bandHalfWidthsInReals(std::int64_t dx, std::int64_t dy, int width)
+{
+    const double len = std::sqrt(double(dx * dx + dy * dy));
+    const double wx = double(width) * double(std::abs(dy)) / len;
+    const double wy = double(width) * double(std::abs(dx)) / len;
+    return {{roundHalfAway(wx / 2), roundHalfAway(wy / 2)},
+            {roundHalfAway((wx + 1) / 2), roundHalfAway((wy + 1) / 2)}};
+}
+
+BandHalfWidths bandHalfWidths(std::int64_t dx, std::int64_t dy, int width)
+{
+    const std::int64_t ax = std::abs(dx);
+    const std::int64_t ay = std::abs(dy);
+    if (width != 2 || ax > kExactReach || ay > kExactReach)
+        return bandHalfWidthsInReals(dx, dy, width);
+    // Width 2: wx / 2 = |dy| / len lies in (0, 1), so n.x is 1 exactly when |dy| / len >= 1/2,
+    // that is 3 dy² >= dx², never with equality (√3 is irrational); likewise n.y. (wx + 1) / 2
+    // lies strictly between 1/2 and 3/2, so m = (1, 1). Within this reach the real values stay
+    // more than 1e-9 from every rounding edge, far beyond the error of the arithmetic in
+    // doubles, so both ways agree (and the tests compare them).
+    return {{3 * ay * ay > ax * ax ? 1 : 0, 3 * ax * ax > ay * ay ? 1 : 0}, {1, 1}};
+}
 
 void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
 {
@@ -41,8 +66,12 @@ void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
             return;
         const std::int64_t y0 = std::max(dy > 0 ? from.y : to.y + 1, target.top());
         const std::int64_t y1 = std::min(dy > 0 ? to.y - 1 : from.y, target.bottom());
-        for (std::int64_t y = y0; y <= y1; ++y)
-            target.row(y)[from.x] = rgb;
+        if (y0 > y1)
+            return;
+        QRgb *pixel = target.row(y0) + from.x;
+        const qsizetype stride = target.stride();
+        for (std::int64_t n = y1 - y0 + 1; n > 0; --n, pixel += stride)
+            *pixel = rgb;
         return;
     }
 
@@ -95,6 +124,12 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
     const std::int64_t y = centre.y;
     switch (width) {
     case 2: // the 2 x 2 block up and left of the point
+        if (target.contains(x - 1, y - 1) && target.contains(x, y)) {
+            QRgb *upper = target.row(y - 1);
+            QRgb *lower = target.row(y);
+            upper[x - 1] = upper[x] = lower[x - 1] = lower[x] = rgb;
+            return;
+        }
         target.fillRect(x - 1, y - 1, x, y, rgb);
         return;
     case 3: // the five-pixel plus
@@ -147,11 +182,7 @@ void drawWideLine(const RasterTarget &target, Point from, Point to, int width, Q
     } else if (dx != 0) {
         // The band of a slanted line: its half-widths along x and y rounded (halves away from
         // zero), the larger half on the side the line's direction gives.
-        const double len = std::sqrt(double(dx * dx + dy * dy));
-        const double wx = double(w) * double(std::abs(dy)) / len;
-        const double wy = double(w) * double(std::abs(dx)) / len;
-        Point n {roundHalfAway(wx / 2), roundHalfAway(wy / 2)};
-        Point m {roundHalfAway((wx + 1) / 2), roundHalfAway((wy + 1) / 2)};
+        auto [n, m] = bandHalfWidths(dx, dy, width);
         if (dx < 0) {
             n.y = -n.y;
             m.y = -m.y;
@@ -161,13 +192,9 @@ void drawWideLine(const RasterTarget &target, Point from, Point to, int width, Q
             n.x = -n.x;
             m.x = -m.x;
         }
-        const std::array<Point, 4> corners {
-            Point {from.x - n.x, from.y + n.y},
-            Point {from.x + m.x, from.y - m.y},
-            Point {to.x + m.x, to.y - m.y},
-            Point {to.x - n.x, to.y + n.y},
-        };
-        fillPolygon(target, corners, rgb);
+        // Corners from + (-n.x, n.y), from + (m.x, -m.y), to + (m.x, -m.y), to + (-n.x, n.y).
+        fillParallelogram(target, Point {from.x - n.x, from.y + n.y},
+                          Point {m.x + n.x, -(m.y + n.y)}, Point {dx, dy}, rgb);
     }
     drawPenDot(target, from, width, rgb);
     drawPenDot(target, to, width, rgb);

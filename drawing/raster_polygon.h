@@ -14,4 +14,12 @@ namespace drawing::raster {
  */
 void fillPolygon(const RasterTarget &target, std::span<const Point> points, QRgb rgb);
 
+/**
+ * fillPolygon of the parallelogram `corner`, `corner + side`, `corner + side + along`,
+ * `corner + along` (the band of every slanted wide line), pixel for pixel the same: each row's
+ * span comes straight from the two pairs of parallel edges, walked from row to row in integers,
+ * with no edge list, sort or division per row.
+ */
+void fillParallelogram(const RasterTarget &target, Point corner, Point side, Point along, QRgb rgb);
+
 } // namespace drawing::raster

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "screen_strip.h"
 
+#include "raster_round.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 namespace drawing {
 
@@ -36,11 +40,10 @@ QString wideToDecimal(Wide value)
 }
 
 // A colour component scaled by the intensity: the product in extended precision, rounded to
-// the nearest integer with ties to even (lrint: nearbyint on long double is several times slower
-// and rounds the same in the default rounding mode).
+// the nearest integer with ties to even.
 int scaledComponent(std::int32_t entry, double intensity)
 {
-    return int(std::lrint((long double)entry * (long double)intensity));
+    return raster::nearestEven((long double)entry * (long double)intensity);
 }
 
 } // namespace
@@ -106,27 +109,36 @@ void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
                       const optics::SpectrumTables &tables)
 {
     const int n = std::clamp(profile.parameters().nr_fali, 1, optics::kSpectrumSize);
+    // Column i shows x = 180 − i; x and −x have the same intensity bit for bit, so each colour
+    // is worked out once for the two columns that show it.
+    constexpr int kCentre = optics::IntensityProfile::kMaxOffset;
+    std::array<Colour, kCentre + 1> colours;
+    for (int x = 0; x <= kCentre; ++x) {
+        const double intensity = profile.stripIntensity(x);
+        colours[x] = rgbColour(scaledComponent(tables.tab_r[n], intensity),
+                               scaledComponent(tables.tab_g[n], intensity),
+                               scaledComponent(tables.tab_b[n], intensity));
+    }
     Bitmap strip(kStripSize.width(), kStripSize.height());
     Surface &canvas = strip.canvas();
     for (int i = 0; i < kStripSize.width(); ++i) {
-        const double intensity = profile.stripIntensity(180 - i);
-        canvas.pen().colour = rgbColour(scaledComponent(tables.tab_r[n], intensity),
-                                        scaledComponent(tables.tab_g[n], intensity),
-                                        scaledComponent(tables.tab_b[n], intensity));
+        canvas.pen().colour = colours[std::abs(kCentre - i)];
         canvas.MoveTo(i, 0);
         canvas.LineTo(i, kStripSize.height());
     }
     window.Draw(kStripOrigin.x(), kStripOrigin.y(), strip);
 }
 
-void drawScreenStrip(Surface &window, const ScrollPositions &positions,
-                     const optics::SpectrumTables &tables, optics::Parameters &params,
-                     QChar decimalSeparator)
+optics::IntensityProfile drawScreenStrip(Surface &window, const ScrollPositions &positions,
+                                         const optics::SpectrumTables &tables,
+                                         optics::Parameters &params, QChar decimalSeparator)
 {
     const ScrollPositions p = clamped(positions);
     optics::readScrollPositions(params, tables, p.suwak1, p.suwak2, p.suwak3);
     drawReadouts(window, p, decimalSeparator);
-    drawPatternStrip(window, optics::IntensityProfile(params), tables);
+    optics::IntensityProfile profile(params);
+    drawPatternStrip(window, profile, tables);
+    return profile;
 }
 
 } // namespace drawing

@@ -14,15 +14,15 @@ namespace drawing {
 /** Positions of the four scroll bars of the main window. */
 struct ScrollPositions
 {
-    int suwak1 = 1;   ///< wavelength index [1..381]
-    int suwak2 = 20;  ///< slit separation [µm, 20..40]
+    int suwak1 = 1; ///< wavelength index [1..381]
+    int suwak2 = 20; ///< slit separation [µm, 20..40]
     int suwak3 = 170; ///< slit-to-screen distance + 20 [cm, 170..220]
     int suwak_a = 10; ///< slit width / 100 [nm, 10..100]
 };
 
 /** Top-left corner of the pattern strip on the client area, and its size. */
-inline constexpr QPoint kStripOrigin{8, 105};
-inline constexpr QSize kStripSize{361, 40};
+inline constexpr QPoint kStripOrigin {8, 105};
+inline constexpr QSize kStripSize {361, 40};
 
 /**
  * A number in fixed point with `decimals` digits after `separator`, no grouping. Rounded from the
@@ -32,17 +32,13 @@ QString formatFixed(long double value, int decimals, QChar separator);
 
 /**
  * The first step of every redraw pass: reads the scroll positions into `params`, prints the
- * four readouts on `window` and paints the 361 × 40 pattern strip at (8, 105).
+ * four readouts on `window` and paints the 361 × 40 pattern strip at (8, 105). Returns the
+ * profile the strip was painted from, so that the graph of the same pass can be drawn from it
+ * instead of evaluating the model a second time.
  */
-void drawScreenStrip(Surface &window, const ScrollPositions &positions,
-                     const optics::SpectrumTables &tables, optics::Parameters &params,
-                     QChar decimalSeparator);
-
-/*
- * drawScreenStrip is readScrollPositions, drawReadouts, an IntensityProfile of the new
- * parameters and drawPatternStrip. A pass that draws the graph as well may run these steps
- * itself and hand the same profile to drawIntensityGraph, so the model is evaluated once.
- */
+optics::IntensityProfile drawScreenStrip(Surface &window, const ScrollPositions &positions,
+                                         const optics::SpectrumTables &tables,
+                                         optics::Parameters &params, QChar decimalSeparator);
 
 /** The four readouts right of their labels, in Arial 12 px on the face colour. */
 void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decimalSeparator);

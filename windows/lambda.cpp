@@ -349,12 +349,17 @@ void TForm1::rys_ekran()
 {
     const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
                                               suwak_a->value()};
-    drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params, m_decimalSeparator);
+    m_profile = drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params,
+                                         m_decimalSeparator);
 }
 
 void TForm1::rys_wykres1()
 {
-    drawing::drawIntensityGraph(m_canvas, m_params, m_tables);
+    // The strip of this pass evaluated the model for these very parameters: the graph reuses
+    // that. Called on its own, or after the parameters changed, it evaluates them afresh.
+    if (!m_profile || !m_profile->isFor(m_params))
+        m_profile.emplace(m_params);
+    drawing::drawIntensityGraph(m_canvas, *m_profile, m_tables);
 }
 
 void TForm1::rys_rysunek1()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "intensity.h"
+#include "intensity_profile.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -9,6 +10,8 @@
 #include <QImage>
 #include <QLocale>
 #include <QMainWindow>
+
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -105,6 +108,8 @@ private:
     drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
     optics::SpectrumTables m_tables;
     optics::Parameters m_params;
+    // The intensity terms the last strip was painted from, for the graph of the same pass.
+    std::optional<optics::IntensityProfile> m_profile;
     const QChar m_decimalSeparator;
     ClientArea *m_clientArea = nullptr;
 };

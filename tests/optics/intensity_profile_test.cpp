@@ -64,4 +64,27 @@ TEST(IntensityProfile, EqualsTheStraightforwardEvaluationBitForBit)
     }
 }
 
+// A later step of a redraw pass reuses the profile only for exactly its setting: each of the
+// five parameters alone makes it another one.
+TEST(IntensityProfile, ServesOnlyTheSettingItWasEvaluatedFor)
+{
+    optics::SpectrumTables tables;
+    optics::widmo(tables);
+    optics::Parameters p;
+    optics::readScrollPositions(p, tables, 100, 30, 200);
+    p.a_nm = 5000;
+    const optics::IntensityProfile profile(p);
+    EXPECT_TRUE(profile.isFor(p));
+    const auto changed = [&p](auto change) {
+        optics::Parameters q = p;
+        change(q);
+        return q;
+    };
+    EXPECT_FALSE(profile.isFor(changed([](auto &q) { q.nr_fali += 1; }))) << "nr_fali";
+    EXPECT_FALSE(profile.isFor(changed([](auto &q) { q.lambda_nm += 1; }))) << "lambda_nm";
+    EXPECT_FALSE(profile.isFor(changed([](auto &q) { q.d_mm = 0.031; }))) << "d_mm";
+    EXPECT_FALSE(profile.isFor(changed([](auto &q) { q.L_m = 1.81; }))) << "L_m";
+    EXPECT_FALSE(profile.isFor(changed([](auto &q) { q.a_nm = 1; }))) << "a_nm";
+}
+
 } // namespace
