@@ -110,23 +110,34 @@ void diagramPass(benchmark::State &state)
 }
 BENCHMARK(diagramPass);
 
-// What a scroll-bar change redraws: strip, graph and diagram, the profile shared.
-void changePass(benchmark::State &state)
+// The drawing alone, the model already evaluated: the strip and its copy.
+void patternStripFromProfile(benchmark::State &state)
 {
     ClientArea client;
-    const drawing::ScrollPositions positions {1, 20, 170, 10};
-    for (auto _ : state) {
-        optics::readScrollPositions(client.params, tables(), positions.suwak1, positions.suwak2,
-                                    positions.suwak3);
-        drawing::drawReadouts(client.window, positions, QLatin1Char(','));
-        const optics::IntensityProfile profile(client.params);
+    const optics::IntensityProfile profile(client.params);
+    for (auto _ : state)
         drawing::drawPatternStrip(client.window, profile, tables());
-        drawing::drawIntensityGraph(client.window, profile, tables());
-        drawing::drawApparatusDiagram(client.paintBox, positions.suwak2, positions.suwak3,
-                                      positions.suwak1, tables());
-    }
 }
-BENCHMARK(changePass);
+BENCHMARK(patternStripFromProfile);
+
+// The drawing alone: the graph panel with its 357 wide segments and its copy.
+void graphFromProfile(benchmark::State &state)
+{
+    ClientArea client;
+    const optics::IntensityProfile profile(client.params);
+    for (auto _ : state)
+        drawing::drawIntensityGraph(client.window, profile, tables());
+}
+BENCHMARK(graphFromProfile);
+
+// The four readouts, their texts as at the start (found in the text cache).
+void readouts(benchmark::State &state)
+{
+    ClientArea client;
+    for (auto _ : state)
+        drawing::drawReadouts(client.window, {1, 20, 170, 10}, QLatin1Char(','));
+}
+BENCHMARK(readouts);
 
 // What only a full repaint adds: the captions and the spectrum bar.
 void captionsAndBar(benchmark::State &state)

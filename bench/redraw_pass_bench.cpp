@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// The main window's redraw passes as its handlers run them, against what they are made of: the
+// model evaluations a plain implementation would make and the bare pixel traffic of the three
+// bitmaps. The ratios to "naive evaluations" are what bench/README.md holds us to.
+#include "intensity.h"
+#include "lambda.h"
+#include "raster_target.h"
+#include "spectrum.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A drag of the wavelength bar back and forth over its first 41 positions (380 to 420 nm, the
+// most fringes and wave lines of the range), one step per pass: every pass has a new setting,
+// so nothing one pass evaluates can serve the next, while the readouts repeat as they do when a
+// bar is dragged to and fro (their text cells are cached; a readout never seen before is
+// measured apart, by "change pass, new readout").
+int dragPosition(std::int64_t step)
+{
+    constexpr int kSpan = 40;
+    const int k = int(step % (2 * kSpan));
+    return 1 + (k <= kSpan ? k : 2 * kSpan - k);
+}
+
+// A drag across the whole range and back: 381 readouts, more than the text cache keeps, so the
+// wavelength readout is shaped and rendered anew in every pass.
+int sweepPosition(std::int64_t step)
+{
+    constexpr int kSpan = 380;
+    const int k = int(step % (2 * kSpan));
+    return 1 + (k <= kSpan ? k : 2 * kSpan - k);
+}
+
+void moveQuietly(QScrollBar *bar, int value)
+{
+    const QSignalBlocker quiet(bar);
+    bar->setValue(value);
+}
+
+// rys_ekran, rys_wykres1 and rys_rysunek1 into the client image, by the wavelength bar's own
+// handler (the bar moved without its signal, so that the handler runs once, here).
+template<int (*position)(std::int64_t)>
+void changePass(benchmark::State &state)
+{
+    TForm1 form;
+    form.repaintClientArea(); // as on first showing: fonts and text cells ready
+    std::int64_t step = 0;
+    for (auto _ : state) {
+        moveQuietly(form.suwak1, position(++step));
+        form.suwak1Change(form.suwak1);
+    }
+    benchmark::DoNotOptimize(form.clientImage().constBits());
+}
+
+// FormPaint: the strip, the captions, the graph, the diagram and the spectrum bar.
+void fullRepaint(benchmark::State &state)
+{
+    TForm1 form;
+    form.repaintClientArea();
+    std::int64_t step = 0;
+    for (auto _ : state) {
+        moveQuietly(form.suwak1, dragPosition(++step));
+        form.FormPaint(&form);
+    }
+    benchmark::DoNotOptimize(form.clientImage().constBits());
+}
+
+// What a plain implementation evaluates for the same passes: the intensity rule at the strip's
+// 361 columns and at both ends of each of the graph's 357 segments, 1075 evaluations.
+void naiveEvaluations(benchmark::State &state)
+{
+    optics::SpectrumTables tables;
+    optics::widmo(tables);
+    optics::Parameters p;
+    p.a_nm = 1000;
+    std::int64_t step = 0;
+    for (auto _ : state) {
+        optics::readScrollPositions(p, tables, dragPosition(++step), 20, 170);
+        for (int i = 0; i <= 360; ++i)
+            benchmark::DoNotOptimize(optics::natezenie(p, 180 - i));
+        for (int i = 2; i <= 358; ++i) {
+            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, 180 - i)));
+            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, 179 - i)));
+        }
+    }
+}
+
+// The least any pass can cost: the three bitmaps (361 × 40, 361 × 76 and 361 × 264, 137,180
+// pixels) filled once, as fast as the rasteriser fills, and copied once into a client image.
+void pixelFloor(benchmark::State &state)
+{
+    constexpr int kClientWidth = 632;
+    struct Panel
+    {
+        int top, height;
+        std::vector<std::uint32_t> pixels;
+    };
+    std::vector<Panel> panels {{105, 40, {}}, {14, 76, {}}, {144, 264, {}}};
+    for (Panel &panel : panels)
+        panel.pixels.resize(std::size_t(361) * std::size_t(panel.height));
+    std::vector<std::uint32_t> client(std::size_t(kClientWidth) * 434);
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        ++colour;
+        for (Panel &panel : panels) {
+            drawing::raster::fillPixels(panel.pixels.data(), panel.pixels.size(), colour);
+            for (int row = 0; row < panel.height; ++row)
+                std::memcpy(client.data() + std::ptrdiff_t(panel.top + row) * kClientWidth + 8,
+                            panel.pixels.data() + std::ptrdiff_t(row) * 361,
+                            361 * sizeof(std::uint32_t));
+        }
+        benchmark::DoNotOptimize(client.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+const auto *const kChangePass =
+    benchmark::RegisterBenchmark("change pass", changePass<dragPosition>);
+const auto *const kNewReadout =
+    benchmark::RegisterBenchmark("change pass, new readout", changePass<sweepPosition>);
+const auto *const kFullRepaint = benchmark::RegisterBenchmark("full repaint", fullRepaint);
+const auto *const kNaive = benchmark::RegisterBenchmark("naive evaluations", naiveEvaluations);
+const auto *const kPixelFloor = benchmark::RegisterBenchmark("pixel floor", pixelFloor);
+
+} // namespace
