@@ -29,7 +29,6 @@
 #include <fstream>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 
 using namespace windows_testing;
@@ -88,7 +87,6 @@ public:
         m_bars = {m_form.suwak1, m_form.suwak2, m_form.suwak3, m_form.suwak_a};
     }
 
-    TForm1 &form() { return m_form; }
     int dialogsOpened(int which) const { return m_dialogs[which]; }
 
     /** One random event: a scroll-bar move of some kind, an option switch or a full repaint.
