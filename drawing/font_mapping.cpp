@@ -99,6 +99,8 @@ QFont toQFont(const Font &font)
         result.setStyleHint(QFont::Serif);
     else if (families.size() > 1)
         result.setStyleHint(QFont::SansSerif);
+    else // set all the same, or a widget's font takes its parent's hint: another font to load
+        result.setStyleHint(QFont::AnyStyle);
     result.setBold(font.bold);
     result.setItalic(font.italic);
     result.setUnderline(font.underline);

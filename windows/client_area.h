@@ -12,6 +12,11 @@ class QImage;
  * the owner to rebuild that image whenever its content can no longer be trusted (the first
  * showing, showing again after being hidden or minimised, a change of the colour scheme).
  * Otherwise painting only copies the image to the screen.
+ *
+ * With FALORYS_EXIT_AFTER_FIRST_PAINT=1 in the environment (read once, when the area is made)
+ * the first paint that copies the whole rebuilt image ends by printing "first complete paint at
+ * <N> ns" to stderr, N the monotonic clock (CLOCK_MONOTONIC), and quits the program: the
+ * start-up measurement in bench/startup times the program by it.
  */
 class ClientArea : public QWidget
 {
@@ -31,4 +36,5 @@ private:
     const QImage &m_image;
     std::function<void()> m_rebuild;
     bool m_rebuildPending = true;
+    bool m_exitAfterFirstPaint = false;
 };

@@ -123,7 +123,6 @@ void TForm1::createControls()
     m_clientArea = new ClientArea(
         m_clientImage, [this] { repaintClientArea(); }, this);
     m_clientArea->setObjectName(QStringLiteral("ClientArea"));
-    m_clientArea->setFont(drawing::toQFont(drawing::Font {}));
     setCentralWidget(m_clientArea);
     QWidget *client = m_clientArea;
 
@@ -150,13 +149,16 @@ void TForm1::createControls()
     opcje1->setItemIndex(0);
 
     // The lambda just right of the second option, so that it reads "a << λ".
-    Memo2 = new Memo(client);
+    Memo2 = new Memo(kSymbol13, client);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setGeometry(502, 70, 17, 17);
-    Memo2->setFontRequest(kSymbol13);
     Memo2->setLines({QStringLiteral("l")});
     Memo2->setBorder(false);
     Memo2->setFaceColoured(true);
+
+    // The client area's own font comes last: every control above has a font of its own, and one
+    // made before would have loaded this font to lay itself out first, a cost at start-up.
+    m_clientArea->setFont(drawing::toQFont(drawing::Font {}));
 
     nameForScreenReaders();
 
@@ -349,8 +351,8 @@ void TForm1::rys_ekran()
 {
     const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
                                               suwak_a->value()};
-    m_profile = drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params,
-                                         m_decimalSeparator);
+    m_profile =
+        drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params, m_decimalSeparator);
 }
 
 void TForm1::rys_wykres1()

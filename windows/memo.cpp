@@ -7,7 +7,9 @@
 #include <QMimeData>
 #include <QTextDocument>
 
-Memo::Memo(QWidget *parent) : QPlainTextEdit(parent)
+Memo::Memo(QWidget *parent) : Memo(drawing::Font {}, parent) { }
+
+Memo::Memo(const drawing::Font &font, QWidget *parent) : QPlainTextEdit(parent), m_font(font)
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

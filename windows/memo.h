@@ -15,6 +15,8 @@ class Memo : public QPlainTextEdit
 {
 public:
     explicit Memo(QWidget *parent = nullptr);
+    /** A memo in `font` from the start, so that no other font is ever loaded for it. */
+    explicit Memo(const drawing::Font &font, QWidget *parent = nullptr);
 
     void setFontRequest(const drawing::Font &font);
     const drawing::Font &fontRequest() const { return m_font; }

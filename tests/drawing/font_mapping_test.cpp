@@ -112,4 +112,19 @@ TEST(FontMapping, HeightsAndStyles)
     EXPECT_TRUE(font.styleStrategy() & QFont::NoSubpixelAntialias) << "no colour fringes";
 }
 
+// A widget's font is resolved against its parent's: a mapped font leaves nothing for the
+// parent's to fill in, so a label and the text drawn beside it share one loaded font.
+TEST(FontMapping, WidgetFontsInheritNothingFromTheirParent)
+{
+    const QFont parent = drawing::toQFont(drawing::Font {}); // the client area's font
+    for (const drawing::Font &request : {drawing::Font {QStringLiteral("Arial"), -12},
+                                         drawing::Font {QStringLiteral("Symbol"), -13},
+                                         drawing::Font {QStringLiteral("Times New Roman"), 16}}) {
+        SCOPED_TRACE(request.name.toStdString());
+        const QFont own = drawing::toQFont(request);
+        EXPECT_EQ(own.resolve(parent), own);
+        EXPECT_EQ(own.resolve(parent).styleHint(), own.styleHint());
+    }
+}
+
 } // namespace
