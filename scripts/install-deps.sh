@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs, with apt, whatever of the build, test and run dependencies is missing.
+# Installs, with apt, whatever is missing:
+#   install-deps.sh        everything the build, the tests and the benchmarks need;
+#   install-deps.sh run    only what building and running the program needs.
 set -euo pipefail
+
+mode=${1:-all}
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libjpeg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fontconfig
-    xvfb xauth xdotool x11-utils imagemagick libx11-dev
-    locales
-    clang libclang-rt-14-dev valgrind
-    desktop-file-utils appstream dpkg-dev file
 )
+if [ "$mode" != run ]; then
+    packages+=(
+        libgtest-dev libgmock-dev libbenchmark-dev
+        xvfb xauth xdotool x11-utils imagemagick libx11-dev
+        locales
+        clang libclang-rt-14-dev valgrind
+        desktop-file-utils appstream dpkg-dev file
+    )
+fi
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
@@ -29,6 +37,8 @@ if ((${#missing[@]})); then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "$mode" != run ] || exit 0
 
 # The locales the tests start the program under (one writes decimals with neither "." nor ",").
 wanted_locales=(pl_PL.UTF-8 en_US.UTF-8 de_DE.UTF-8 ar_EG.UTF-8)

@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 
-cmake --preset default
+# The program alone: the tests and benchmarks need more packages (scripts/test.sh builds them).
+cmake --preset default -DFALORYS_BUILD_TESTS=OFF -DFALORYS_BUILD_BENCHMARKS=OFF
 cmake --build --preset default -j "$(nproc)" --target falorys
 exec build/default/windows/falorys "$@"

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
-cmake --preset default -DFALORYS_WERROR=ON
+cmake --preset default -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS=ON -DFALORYS_BUILD_BENCHMARKS=ON
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
 
