@@ -7,7 +7,7 @@
 namespace drawing {
 
 /** Size of the paint box that shows the diagram. */
-inline constexpr QSize kDiagramSize{361, 264};
+inline constexpr QSize kDiagramSize {361, 264};
 
 /**
  * Draws the whole apparatus diagram (screen line, slit plate, incident waves, wavefronts,

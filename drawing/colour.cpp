@@ -13,12 +13,18 @@ namespace {
 QPalette::ColorRole roleOf(unsigned index)
 {
     switch (index) {
-    case 0x05: return QPalette::Base;            // window background
-    case 0x08: return QPalette::WindowText;      // window text
-    case 0x0D: return QPalette::Highlight;       // selection
-    case 0x0E: return QPalette::HighlightedText; // selected text
-    case 0x12: return QPalette::ButtonText;      // button text
-    default: return QPalette::Window;            // button face and anything else
+    case 0x05:
+        return QPalette::Base; // window background
+    case 0x08:
+        return QPalette::WindowText; // window text
+    case 0x0D:
+        return QPalette::Highlight; // selection
+    case 0x0E:
+        return QPalette::HighlightedText; // selected text
+    case 0x12:
+        return QPalette::ButtonText; // button text
+    default:
+        return QPalette::Window; // button face and anything else
     }
 }
 

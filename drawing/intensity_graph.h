@@ -9,8 +9,8 @@
 namespace drawing {
 
 /** Top-left corner of the graph panel on the client area, and its size. */
-inline constexpr QPoint kGraphOrigin{8, 14};
-inline constexpr QSize kGraphSize{361, 76};
+inline constexpr QPoint kGraphOrigin {8, 14};
+inline constexpr QSize kGraphSize {361, 76};
 
 /** Row of the graph panel for screen offset x [mm]: 74 − round(72·I). */
 int graphRow(const optics::Parameters &params, double x);

@@ -14,10 +14,10 @@ namespace optics {
 struct Parameters
 {
     std::int32_t nr_fali = 0; ///< wavelength index into the spectrum tables [1..381]
-    double lambda_nm = 0;     ///< wavelength λ [nm]
-    double d_mm = 0;          ///< distance d between the slits [mm]
-    double L_m = 0;           ///< distance L from the slits to the screen [m]
-    std::int32_t a_nm = 0;    ///< width a of each slit [nm]; 1 for "very narrow slits"
+    double lambda_nm = 0; ///< wavelength λ [nm]
+    double d_mm = 0; ///< distance d between the slits [mm]
+    double L_m = 0; ///< distance L from the slits to the screen [m]
+    std::int32_t a_nm = 0; ///< width a of each slit [nm]; 1 for "very narrow slits"
 };
 
 /** The factor that stands for π in the phase functions (four decimals, as the model defines). */
@@ -40,8 +40,8 @@ double alfa(const Parameters &p, double x);
 struct IntensityTerms
 {
     long double cos2beta = 1; ///< cos²β; 1 at the centre
-    long double sinc = 1;     ///< sin α / α; 1 (never evaluated) at the centre
-    bool centre = true;       ///< x was exactly 0: the diffraction factor does not apply
+    long double sinc = 1; ///< sin α / α; 1 (never evaluated) at the centre
+    bool centre = true; ///< x was exactly 0: the diffraction factor does not apply
 };
 
 /** Evaluates cos²β and sinα/α at screen offset x [mm]. */

@@ -16,10 +16,10 @@ inline constexpr int kSpectrumSize = 381;
 struct SpectrumTables
 {
     using Column = std::array<std::int32_t, kSpectrumSize + 1>;
-    Column tab_lambda{}; ///< wavelength [nm]
-    Column tab_r{};      ///< red component [0..255]
-    Column tab_g{};      ///< green component [0..255]
-    Column tab_b{};      ///< blue component [0..255]
+    Column tab_lambda {}; ///< wavelength [nm]
+    Column tab_r {}; ///< red component [0..255]
+    Column tab_g {}; ///< green component [0..255]
+    Column tab_b {}; ///< blue component [0..255]
 
     /** Colour of entry i as 0x00BBGGRR, each component reduced to its low byte. */
     std::uint32_t colour(int i) const

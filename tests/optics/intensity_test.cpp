@@ -25,7 +25,7 @@ optics::Parameters parametersFor(const Setting &s)
     return p;
 }
 
-const Setting kStart{1, 20, 170, 1000};
+const Setting kStart {1, 20, 170, 1000};
 
 TEST(Intensity, ScrollPositionsBecomeParameters)
 {
