@@ -10,13 +10,16 @@
 #include "graph_captions.h"
 #include "intensity_graph.h"
 #include "memo.h"
+#include "presentation_scale.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
 #include "window_placement.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -112,6 +115,7 @@ TForm1::TForm1(QWidget *parent)
     clientImage().fill(drawing::resolveColour(drawing::clBtnFace));
     createControls();
     createMenu();
+    createZoomActions();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
     setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
     // The window takes exactly the size of the menu bar and the client area.
@@ -242,6 +246,30 @@ void TForm1::createMenu()
     Oprogramie2->setObjectName(QStringLiteral("Oprogramie2"));
     Opisprogramu1 = Oprogramie1->addAction(QStringLiteral("O programie"));
     Opisprogramu1->setObjectName(QStringLiteral("Opisprogramu1"));
+}
+
+void TForm1::createZoomActions()
+{
+    struct Zoom
+    {
+        QList<QKeySequence> keys;
+        int step; // 0: back to 1x
+    };
+    // Ctrl+= too: on many keyboards "+" needs Shift, and that is where users look for it.
+    const Zoom zooms[] = {
+        {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+        {{QKeySequence::ZoomOut}, -1},
+        {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
+    };
+    for (const Zoom &zoom : zooms) {
+        auto *action = new QAction(this);
+        action->setShortcuts(zoom.keys);
+        const int step = zoom.step;
+        connect(action, &QAction::triggered, this, [this, step] {
+            windows::zoomWindow(*this, step == 0 ? 1 : windows::presentationScale() + step);
+        });
+        addAction(action);
+    }
 }
 
 void TForm1::connectHandlers()
@@ -382,7 +410,7 @@ void TForm1::opis()
 
 void TForm1::skala()
 {
-    drawing::skala(m_canvas, m_tables, m_clientArea->size());
+    drawing::skala(m_canvas, m_tables, clientImage().size());
 }
 
 void TForm1::repaintClientArea()
