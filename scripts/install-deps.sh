@@ -18,7 +18,7 @@ if [ "$mode" != run ]; then
         xvfb xauth xdotool x11-utils imagemagick libx11-dev
         locales
         clang libclang-rt-14-dev valgrind
-        desktop-file-utils appstream dpkg-dev file
+        desktop-file-utils appstream dpkg-dev file lintian
     )
 fi
 

@@ -13,6 +13,7 @@
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -21,8 +22,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
+
+using windows::ClientArea;
+using windows::Memo;
+using windows::RadioGroup;
 
 namespace {
 
@@ -38,7 +42,7 @@ const drawing::Font kSymbol13 {QStringLiteral("Symbol"), -13, drawing::SymbolCha
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry, int min, int max,
                           int smallStep, int largeStep)
 {
-    auto *bar = new ScrollBar(Qt::Horizontal, parent);
+    auto *bar = new windows::ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(geometry);
     bar->setRange(min, max);
@@ -99,13 +103,13 @@ QChar decimalSeparatorOf(const QLocale &locale)
 
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent),
-      m_clientImage(kClientSize, QImage::Format_RGB32),
-      m_canvas(m_clientImage, QPoint(0, 0), kClientSize),
-      m_rysunek1(m_clientImage, kPaintBoxOrigin, drawing::kDiagramSize),
+      m_clientArea(new ClientArea(kClientSize, this)),
+      m_canvas(m_clientArea->image(), QPoint(0, 0), kClientSize),
+      m_rysunek1(m_clientArea->image(), kPaintBoxOrigin, drawing::kDiagramSize),
       m_decimalSeparator(decimalSeparatorOf(QLocale::system()))
 {
     setObjectName(QStringLiteral("Form1"));
-    m_clientImage.fill(drawing::resolveColour(drawing::clBtnFace));
+    clientImage().fill(drawing::resolveColour(drawing::clBtnFace));
     createControls();
     createMenu();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
@@ -116,12 +120,25 @@ TForm1::TForm1(QWidget *parent)
     FormCreate(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The client area outlives this window's members (~QWidget deletes it later): no paint from
+    // now on may ask them to draw.
+    disconnect(m_clientArea, nullptr, this, nullptr);
+}
+
+const QImage &TForm1::clientImage() const
+{
+    return m_clientArea->image();
+}
+
+QImage &TForm1::clientImage()
+{
+    return m_clientArea->image();
+}
 
 void TForm1::createControls()
 {
-    m_clientArea = new ClientArea(
-        m_clientImage, [this] { repaintClientArea(); }, this);
     m_clientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_clientArea);
     QWidget *client = m_clientArea;
@@ -229,6 +246,7 @@ void TForm1::createMenu()
 
 void TForm1::connectHandlers()
 {
+    connect(m_clientArea, &ClientArea::rebuildRequested, this, &TForm1::repaintClientArea);
     connect(suwak1, &QScrollBar::valueChanged, this, [this] { suwak1Change(suwak1); });
     connect(suwak2, &QScrollBar::valueChanged, this, [this] { suwak2Change(suwak2); });
     connect(suwak3, &QScrollBar::valueChanged, this, [this] { suwak3Change(suwak3); });
@@ -251,20 +269,7 @@ void TForm1::FormCreate(QObject * /*Sender*/)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     adjustSize();
-    centreOnScreen();
-    show();
-    // Only a shown window knows the size of its frame.
-    centreOnScreen();
-}
-
-void TForm1::centreOnScreen()
-{
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        if (frame.topLeft() != pos())
-            move(frame.topLeft());
-    }
+    windows::showCentred(*this);
 }
 
 void TForm1::FormPaint(QObject * /*Sender*/)
@@ -382,7 +387,7 @@ void TForm1::skala()
 
 void TForm1::repaintClientArea()
 {
-    m_clientImage.fill(drawing::resolveColour(drawing::clBtnFace));
+    clientImage().fill(drawing::resolveColour(drawing::clBtnFace));
     FormPaint(this);
 }
 

@@ -65,7 +65,7 @@ TEST(AboutWindow, SidePictureLosesItsBottomTwentyRows)
 TEST(AboutWindow, NoticeIsReadOnlyButSelectable)
 {
     Tform2 form;
-    Memo *memo = form.Memo1;
+    windows::Memo *memo = form.Memo1;
     EXPECT_EQ(memo->geometry(), QRect(79, 80, 309, 147));
     dialog_checks::expectFont(memo, {QStringLiteral("Arial"), -11, 238});
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::white));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Unit3.h"
 
+#include "clickable_label.h"
 #include "dialog_checks.h"
 #include "dialog_parts.h"
 #include "rich_edit.h"
@@ -16,7 +17,7 @@ using windows::CharFormat;
 
 namespace {
 
-const QString kAddress = QString::fromUtf16(windows::kWebAddress);
+const QString kAddress = QString::fromUtf16(Tform3::kWebAddress);
 
 // A description window whose link opens nothing but is counted.
 struct Description
