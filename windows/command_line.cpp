@@ -99,7 +99,7 @@ OptionSpec settingOption(const QString &name, const QString &valueName, const QS
     const qint64 max = qint64(kBarLimits[bar].second) * unitsPerStep + offset;
     const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
     const QString allowed =
-        QStringLiteral("dozwolone wartości: od %1 do %2 %3 co %4")
+        QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
             .arg(unitsText(min, decimals), unitsText(max, decimals), unit, step);
     auto apply = [=](const QString &value, StartOptions &options) -> QString {
         const Decimal d = readDecimal(value, decimals);
@@ -116,7 +116,7 @@ OptionSpec settingOption(const QString &name, const QString &valueName, const QS
     return {{name},
             valueName,
             what + QStringLiteral(": od ") + unitsText(min, decimals) + QStringLiteral(" do ")
-                + unitsText(max, decimals) + u' ' + unit + QStringLiteral(" co ") + step,
+                + unitsText(max, decimals) + u' ' + unit + QStringLiteral(", co ") + step,
             apply,
             allowed};
 }
@@ -184,6 +184,24 @@ QString spelledNames(const OptionSpec &spec)
     return spelled.join(QStringLiteral(", "));
 }
 
+constexpr qsizetype kHelpIndent = 24;
+constexpr qsizetype kHelpWidth = 79;
+
+/** One line of help broken at spaces to fit a terminal, continued under the descriptions. */
+QString wrapped(const QString &line)
+{
+    QString text;
+    QString rest = line;
+    while (rest.size() > kHelpWidth) {
+        const qsizetype space = rest.lastIndexOf(u' ', kHelpWidth);
+        if (space <= kHelpIndent)
+            break;
+        text += rest.left(space) + u'\n';
+        rest = QString(kHelpIndent, u' ') + rest.mid(space + 1);
+    }
+    return text + rest + u'\n';
+}
+
 QString helpText()
 {
     QString text = QStringLiteral("Użycie: falorys [OPCJE]\n"
@@ -194,14 +212,14 @@ QString helpText()
         QString left = QStringLiteral("  ") + spelledNames(spec);
         if (!spec.valueName.isEmpty())
             left += u' ' + spec.valueName;
-        text += left.leftJustified(24)
-            + (left.size() >= 24 ? QStringLiteral(" ") : QStringLiteral("")) + spec.help + u'\n';
+        text += wrapped(left.leftJustified(kHelpIndent - 1) + u' ' + spec.help);
     }
     text += QStringLiteral(
         "\n"
         "Liczby dziesiętne można pisać z kropką albo z przecinkiem (0.030 lub 0,030).\n"
         "Bez opcji program zaczyna od 380 nm, 0,020 mm, 1,50 m i 1000 nm.\n"
-        "Przy błędzie w opcjach program wypisuje jego opis i kończy pracę z kodem 2.\n"
+        "Po błędnej opcji lub wartości program mówi, co jest nie tak, nie otwiera okna\n"
+        "i kończy pracę z kodem 2.\n"
         "\n"
         "Przykłady:\n"
         "  falorys --lambda 650 --d 0,030 --L 1,80 --a 5000\n"

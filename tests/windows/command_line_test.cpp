@@ -54,11 +54,11 @@ TEST(CommandLine, EachKindOfMistakeIsOneLineNamingTheOptionAndWhatItAllows)
     const Case cases[] = {
         {{"--lambda", "761"},
          "--lambda: 761 jest poza zakresem; dozwolone wartości: od 380 do "
-         "760 nm co 1 nm"},
+         "760 nm, co 1 nm"},
         {{"--d", "0.0401"}, "--d: 0.0401 jest poza zakresem"},
         {{"--d", "0.0305"},
          "--d: 0.0305 nie pasuje do kroku 0,001 mm; dozwolone wartości: od "
-         "0,020 do 0,040 mm co 0,001 mm"},
+         "0,020 do 0,040 mm, co 0,001 mm"},
         {{"--a", "1050"}, "--a: 1050 nie pasuje do kroku 100 nm"},
         {{"--L", "1.5m"}, "--L: „1.5m” nie jest liczbą; dozwolone wartości: od 1,50 do 2,00 m"},
         {{"--L", "1,5,0"}, "--L: „1,5,0” nie jest liczbą"},
@@ -88,8 +88,8 @@ TEST(CommandLine, HelpAndVersionComeBeforeEverythingElse)
     EXPECT_EQ(help.action, CommandLine::Action::ShowHelp);
     EXPECT_TRUE(help.text.startsWith(QStringLiteral("Użycie: falorys [OPCJE]\n")));
     for (const char *line :
-         {"  -h, --help ", "  --lambda NM ", "od 380 do 760 nm co 1 nm", "  --d MM ", "  --L M ",
-          "od 1,50 do 2,00 m co 0,01 m", "  --a NM ", "od 1000 do 10000 nm co 100 nm",
+         {"  -h, --help ", "  --lambda NM ", "od 380 do 760 nm, co 1 nm", "  --d MM ", "  --L M ",
+          "od 1,50 do 2,00 m, co 0,01 m", "  --a NM ", "od 1000 do 10000 nm, co 100 nm",
           "  --a-small ", "  --export-png PLIK ", "  --export-csv PLIK "})
         EXPECT_TRUE(help.text.contains(QString::fromUtf8(line))) << line;
 
