@@ -21,7 +21,27 @@ namespace windows {
 ClientAreaMenu::ClientAreaMenu(TForm1 &form) : QObject(&form), m_form(form)
 {
     ClientArea *area = form.clientArea();
-    m_menu = new QMenu(area);
+    area->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(area, &QWidget::customContextMenuRequested, this,
+            [this, area](QPoint pos) { menu()->popup(area->mapToGlobal(pos)); });
+
+    // From the keyboard the menu opens over the middle of the strip.
+    auto *keys = new QAction(&form);
+    keys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    keys->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(keys);
+    connect(keys, &QAction::triggered, this, [this, area] {
+        const QPoint stripMiddle = drawing::kStripOrigin
+            + QPoint(drawing::kStripSize.width() / 2, drawing::kStripSize.height() / 2);
+        menu()->popup(area->mapToGlobal(stripMiddle));
+    });
+}
+
+QMenu *ClientAreaMenu::menu()
+{
+    if (m_menu)
+        return m_menu;
+    m_menu = new QMenu(m_form.clientArea());
     m_menu->setObjectName(QStringLiteral("ClientAreaMenu"));
     m_menu->setAccessibleName(QStringLiteral("Obraz i dane"));
     m_copyImage =
@@ -33,21 +53,7 @@ ClientAreaMenu::ClientAreaMenu(TForm1 &form) : QObject(&form), m_form(form)
     m_saveImage->setToolTip(QStringLiteral("Zapisuje obraz okna do pliku PNG"));
     m_saveData->setToolTip(
         QStringLiteral("Zapisuje położenie, natężenie i kolor 361 kolumn ekranu do pliku CSV"));
-
-    area->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(area, &QWidget::customContextMenuRequested, this,
-            [this, area](QPoint pos) { m_menu->popup(area->mapToGlobal(pos)); });
-
-    // From the keyboard the menu opens over the middle of the strip.
-    auto *keys = new QAction(&form);
-    keys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    keys->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(keys);
-    connect(keys, &QAction::triggered, this, [this, area] {
-        const QPoint stripMiddle = drawing::kStripOrigin
-            + QPoint(drawing::kStripSize.width() / 2, drawing::kStripSize.height() / 2);
-        m_menu->popup(area->mapToGlobal(stripMiddle));
-    });
+    return m_menu;
 }
 
 void ClientAreaMenu::copyImage()

@@ -27,10 +27,23 @@ public:
     /** Builds the menu and wires it to `form`'s client area; `form` is its parent. */
     explicit ClientAreaMenu(TForm1 &form);
 
-    QMenu *menu() const { return m_menu; }
-    QAction *copyImageAction() const { return m_copyImage; }
-    QAction *saveImageAction() const { return m_saveImage; }
-    QAction *saveDataAction() const { return m_saveData; }
+    /** The menu, made the first time it is needed: nothing of it slows the start. */
+    QMenu *menu();
+    QAction *copyImageAction()
+    {
+        menu();
+        return m_copyImage;
+    }
+    QAction *saveImageAction()
+    {
+        menu();
+        return m_saveImage;
+    }
+    QAction *saveDataAction()
+    {
+        menu();
+        return m_saveData;
+    }
 
 private:
     void copyImage();
