@@ -59,7 +59,11 @@ wait_for_menu "Shift+F10"
 # "Zapisz obraz…", the second item, and a name typed into the dialog.
 xdotool key Down Down Return
 dialog=$(window_named 'Zapisz obraz') || fail "\"Zapisz obraz…\" did not open its file dialog"
-sleep 0.5
+for _ in $(seq 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break
+    sleep 0.1
+done
+sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 20 "$work/saved.png"
 xdotool key Return
