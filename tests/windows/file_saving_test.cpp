@@ -61,7 +61,8 @@ TEST(FileSaving, AFileThatCannotBeWrittenLeavesNoneOfTheFilesAndSaysWhy)
         EXPECT_EQ(failure->path, c.path);
         EXPECT_TRUE(failure->reason.contains(QString::fromUtf8(c.reason)))
             << failure->reason.toStdString();
-        EXPECT_FALSE(QFile::exists(good)) << "the first file must not be written either: " << c.reason;
+        EXPECT_FALSE(QFile::exists(good))
+            << "the first file must not be written either: " << c.reason;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("plik")});
 
