@@ -96,4 +96,8 @@ install(FILES "${docs}/copyright" "${docs}/gz/changelog.Debian.gz"
 install(FILES "${FALORYS_PACKAGING_DIR}/lintian-overrides" RENAME falorys
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 
+# The package's folders are 0755 whatever the umask of the one who packs: the installation
+# makes them under that umask, and a package packed under 077 would hide its files.
+set(CPACK_PRE_BUILD_SCRIPTS "${FALORYS_PACKAGING_DIR}/folder-modes.cmake")
+
 include(CPack)

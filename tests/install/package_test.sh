@@ -22,8 +22,9 @@ rm -rf "$out"
 mkdir -p "$out"
 # The package carries the program as built: bring it up to date first.
 "$cmake" --build "$build" --target falorys
-if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out/cpack" \
-    >"$out/cpack.log" 2>&1; then
+# Under a strict umask, which must not reach the modes in the package.
+if ! (umask 077 && "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out/cpack" \
+    >"$out/cpack.log" 2>&1); then
     cat "$out/cpack.log" >&2
     fail "cpack could not build the package"
 fi
@@ -74,6 +75,9 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$actual" = "$wanted" ] || fail "package contents differ:
 $(diff <(echo "$wanted") <(echo "$actual") || true)"
 
+odd_modes=$(dpkg-deb -c "$deb" | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x)$/')
+[ -z "$odd_modes" ] || fail "entries with unusual modes:
+$odd_modes"
 exe=$root/usr/bin/falorys
 [ -x "$exe" ] || fail "usr/bin/falorys is not executable"
 file -b "$exe" | grep -q '^ELF 64-bit .* x86-64' || fail "usr/bin/falorys: $(file -b "$exe")"
