@@ -17,6 +17,11 @@ ClientArea::ClientArea(QSize size, QWidget *parent)
     setFixedSize(size);
 }
 
+int ClientArea::scale() const
+{
+    return std::max(1, width() / m_image.width());
+}
+
 void ClientArea::invalidate()
 {
     m_rebuildPending = true;
@@ -34,7 +39,7 @@ void ClientArea::paintEvent(QPaintEvent *event)
     // or more device pixels per pixel it is larger still: either way each image pixel becomes
     // a sharp block, with no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const int scale = std::max(1, width() / m_image.width());
+    const int scale = this->scale();
     painter.scale(scale, scale);
     // The image pixels under the part to paint, whole pixels rounded outwards.
     const QRect r = event->rect();

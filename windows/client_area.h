@@ -29,6 +29,9 @@ public:
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
 
+    /** How many pixels of the area show one image pixel across (the presentation size). */
+    int scale() const;
+
     /** Makes the next paint rebuild the whole image first. */
     void invalidate();
     bool rebuildPending() const { return m_rebuildPending; }

@@ -55,8 +55,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     if (displayNeeded) {
         const QString display = qEnvironmentVariable("DISPLAY");
         if (display.isEmpty())
-            say(QStringLiteral("nie można połączyć się z ekranem Wayland (WAYLAND_DISPLAY); "
-                               "ustaw DISPLAY, aby użyć ekranu X11"));
+            say(QStringLiteral("nie można połączyć się z ekranem Wayland „%1” (zmienna "
+                               "WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11")
+                    .arg(qEnvironmentVariable("WAYLAND_DISPLAY")));
         else
             say(QStringLiteral("nie można połączyć się z ekranem X „%1” (zmienna DISPLAY): "
                                "serwer X nie działa albo odmawia połączenia")

@@ -21,6 +21,10 @@ public:
     int factor() const { return m_factor; }
     void setFactor(int factor) { m_factor = factor; }
 
+    /** Brings a window made after a change of size to that size before it is laid out. */
+    void polish(QWidget *widget) override;
+    using QProxyStyle::polish;
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;
 
