@@ -3,6 +3,7 @@
 
 #include "font_mapping.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -29,7 +30,8 @@ enum Property : int {
 QColor colourOf(const CharFormat &format)
 {
     return QColor::fromRgb(
-        drawing::resolveColour(format.autoColour ? drawing::clWindowText : format.colour));
+        drawing::resolveColour(format.autoColour ? drawing::clWindowText : format.colour,
+                               drawing::systemColoursOf(QGuiApplication::palette())));
 }
 
 } // namespace
