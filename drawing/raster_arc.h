@@ -3,11 +3,9 @@
 
 #include "raster_target.h"
 
-#include <QPoint>
-
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace drawing::raster {
@@ -16,28 +14,32 @@ namespace drawing::raster {
 inline constexpr std::int64_t kMaxEllipseExtent = 16384;
 
 /**
- * The outline pixels of the ellipse inscribed in columns left..right-1 and rows top..bottom-1,
- * as one closed walk counter-clockwise on the screen, starting at the right end of the middle
- * row (or of the upper of the two middle rows).
- *
- * One quadrant is an integer midpoint walk (one pixel per column where the outline is flatter
- * than 45 degrees, one per row where it is steeper); the other three are its mirror images about
- * the box's middle column and row, so the outline is symmetric about x = (left + right - 1) / 2
- * and y = (top + bottom - 1) / 2. Consecutive pixels of the walk touch, except at the tips of a
- * very flat (or very narrow) ellipse, where the walk steps from one half to the other over a
- * pixel of the middle row (column) that the join, drawn like LineTo, sets.
+ * The outline of the ellipse inscribed in columns left..right-1 and rows top..bottom-1, as the
+ * classic raster operations walk it: one quadrant by an integer error-term walk, which leans
+ * inward and takes the inner row at exact ties, the other three its mirror images about the
+ * box's middle column and row. The whole outline is a closed list of 4c points counter-clockwise
+ * on the screen from the right end of the middle row; in a box of odd width or height the
+ * points on that axis are listed twice, at the end of one quadrant and the start of the next.
+ * Consecutive points are equal or touch.
  */
 class EllipseOutline
 {
 public:
-    EllipseOutline(Point topLeft, Point bottomRight);
+    EllipseOutline(Point corner, Point oppositeCorner);
 
-    /** The number of pixels of the whole outline; 0 for an empty or oversized box. */
-    std::size_t size() const { return m_sizes[0] + m_sizes[1] + m_sizes[2] + m_sizes[3]; }
-    /** Pixel `index` of the walk, counted round and round. */
-    Point pixel(std::size_t index) const;
+    /** 4c, the length of the list; 0 for an empty or oversized box. */
+    std::size_t size() const { return 4 * m_quadrant.size(); }
 
-    /** A stretch of the walk: `count` pixels from pixel `first` on. */
+    /**
+     * Where the radial from the integer centre (left + width div 2, top + height div 2)
+     * through `through` meets the list: in each quadrant the first point whose direction, seen
+     * from the integer centre shifted onto that quadrant's axes, is not before the radial. On
+     * the left half a point exactly on the radial does not count, so the index depends on
+     * which half the radial runs in, not only on its direction.
+     */
+    std::size_t radialIndex(Point through) const;
+
+    /** A run of the list: `count` points from point `first` on, round and round. */
     struct Stretch
     {
         std::size_t first = 0;
@@ -45,61 +47,62 @@ public:
     };
 
     /**
-     * The arc's walk from the start radial counter-clockwise to the end radial: the run of
-     * outline pixels whose directions lie in that sweep, radials included, the first at or after
-     * the start radial. Radials run from the box's integer centre (left + width div 2,
-     * top + height div 2) through the given points; a pixel's direction is taken from the
-     * ellipse's own centre. When both radials point the same way, the walk goes once round,
-     * ending on the pixel just before its first. Empty when no pixel lies in the sweep.
+     * The points an arc from the start radial counter-clockwise to the end radial visits: from
+     * the start's index up to, not including, the end's; once round when the two are the same.
      */
     Stretch arc(Point start, Point end) const;
 
-private:
-    // Offset of pixel `index` (< size()) from the ellipse's centre, in half pixels, y up.
-    QPoint offset(std::size_t index) const;
-    std::size_t firstAtOrAfter(Point ray) const;
-    std::size_t lastAtOrBefore(Point ray) const;
+    /** Calls visit(Point) for each point of `stretch` in order. */
+    template<class Visit>
+    void walk(Stretch stretch, Visit &&visit) const;
 
-    // The first quadrant, counter-clockwise from the +x axis, in half pixels from the centre:
-    // (2x - (left + right - 1), (top + bottom - 1) - 2y). The other quadrants are its mirror
-    // images, leaving out the pixels on an axis that a quadrant before them has: those with
-    // y = 0 lead the list, those with x = 0 end it.
-    std::shared_ptr<const std::vector<QPoint>> m_quadrantStore;
-    const QPoint *m_quadrant = nullptr;
-    std::size_t m_onXAxis = 0; // leading points with y = 0
-    std::size_t m_onYAxis = 0; // trailing points with x = 0
-    std::size_t m_sizes[4] = {0, 0, 0, 0};
-    std::int64_t m_left2 = 0; // left + right - 1
-    std::int64_t m_top2 = 0; // top + bottom - 1
-    Point m_integerCentre;
+private:
+    struct Offset
+    {
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+    };
+    // The upper right quadrant from the right end of the middle row up to the top, as offsets
+    // (x right, y up) from the quadrant's corner.
+    std::vector<Offset> m_quadrant;
+    // Columns and rows the quadrants are mirrored about: the right half starts at column
+    // m_rightX, the left half ends at m_leftX (the same column when the width is odd), and
+    // likewise for the lower and upper halves.
+    std::int64_t m_rightX = 0;
+    std::int64_t m_leftX = 0;
+    std::int64_t m_lowerY = 0;
+    std::int64_t m_upperY = 0;
 };
 
-// Inline: an arc's walk asks for every one of its pixels in turn.
-inline QPoint EllipseOutline::offset(std::size_t index) const
+template<class Visit>
+void EllipseOutline::walk(Stretch stretch, Visit &&visit) const
 {
-    const std::size_t n = m_sizes[0];
-    if (index < m_sizes[0])
-        return m_quadrant[index];
-    index -= m_sizes[0];
-    if (index < m_sizes[1]) { // second quadrant: the first mirrored, walked backwards
-        const QPoint p = m_quadrant[n - m_onYAxis - 1 - index];
-        return {-p.x(), p.y()};
+    const std::size_t c = m_quadrant.size();
+    if (c == 0)
+        return;
+    // Each quadrant as its corner, the signs of its axes and whether it runs the list backwards.
+    struct Quadrant
+    {
+        std::int64_t x, sx, y, sy;
+        bool backwards;
+    };
+    const Quadrant quadrants[4] = {{m_rightX, 1, m_upperY, -1, false},
+                                   {m_leftX, -1, m_upperY, -1, true},
+                                   {m_leftX, -1, m_lowerY, 1, false},
+                                   {m_rightX, 1, m_lowerY, 1, true}};
+    std::size_t index = stretch.first % (4 * c);
+    std::size_t left = stretch.count;
+    while (left > 0) {
+        const Quadrant &q = quadrants[index / c];
+        const std::size_t j0 = index % c;
+        const std::size_t run = std::min(c - j0, left);
+        for (std::size_t j = j0; j < j0 + run; ++j) {
+            const Offset o = m_quadrant[q.backwards ? c - 1 - j : j];
+            visit(Point {q.x + q.sx * o.x, q.y + q.sy * o.y});
+        }
+        left -= run;
+        index = (index + run) % (4 * c);
     }
-    index -= m_sizes[1];
-    if (index < m_sizes[2]) { // third: turned half round
-        const QPoint p = m_quadrant[m_onXAxis + index];
-        return {-p.x(), -p.y()};
-    }
-    index -= m_sizes[2];
-    const QPoint p = m_quadrant[n - m_onYAxis - 1 - index]; // fourth: mirrored, backwards
-    return {p.x(), -p.y()};
-}
-
-inline Point EllipseOutline::pixel(std::size_t index) const
-{
-    const std::size_t n = size();
-    const QPoint o = offset(index < n ? index : index % n);
-    return {(o.x() + m_left2) / 2, (m_top2 - o.y()) / 2};
 }
 
 } // namespace drawing::raster

@@ -9,7 +9,6 @@
 #include "text_renderer.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -44,12 +43,6 @@ constexpr int kMaxPenWidth = 3;
 int penWidth(const Pen &pen)
 {
     return std::clamp(pen.width, 1, kMaxPenWidth);
-}
-
-// Consecutive points of a walk that touch each other.
-bool touching(Point a, Point b)
-{
-    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
 }
 
 } // namespace
@@ -112,8 +105,10 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2)
     const std::int64_t right = std::max(a.x(), b.x());
     const std::int64_t top = std::min(a.y(), b.y());
     const std::int64_t bottom = std::max(a.y(), b.y());
-    // Less than two pixels either way leaves no room for an outline: nothing is drawn.
-    if (right - left < 2 || bottom - top < 2)
+    // The outline is the closed chain through the corners (left, top) .. (right-1, bottom-1):
+    // one pixel wide or high it is a line; an empty box, or a 1 x 1 whose corners all coincide,
+    // draws nothing.
+    if (right == left || bottom == top || (right - left == 1 && bottom - top == 1))
         return;
     const RasterTarget target = rasterTarget();
     if (target.isEmpty())
@@ -122,7 +117,7 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2)
     target.fillRect(left + 1, top + 1, right - 2, bottom - 2, resolveColour(m_brush.colour));
     const QRgb pen = resolveColour(m_pen.colour);
     const int width = penWidth(m_pen);
-    if (width == 1) {
+    if (width == 1) { // the chain's four runs, each leaving out its end
         target.fillRow(top, left, right - 1, pen);
         target.fillRow(bottom - 1, left, right - 1, pen);
         target.fillRect(left, top + 1, left, bottom - 2, pen);
@@ -132,7 +127,8 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2)
     const Point corners[4] = {
         {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
     for (int i = 0; i < 4; ++i)
-        raster::drawWideLine(target, corners[i], corners[(i + 1) % 4], width, pen);
+        if (corners[i] != corners[(i + 1) % 4])
+            raster::drawWideLine(target, corners[i], corners[(i + 1) % 4], width, pen);
 }
 
 void Surface::Polygon(std::span<const QPoint> points)
@@ -160,23 +156,25 @@ void Surface::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (target.isEmpty())
         return;
     const raster::EllipseOutline outline(toRaster(toDevice(x1, y1)), toRaster(toDevice(x2, y2)));
-    const raster::EllipseOutline::Stretch walk =
+    const raster::EllipseOutline::Stretch stretch =
         outline.arc(toRaster(toDevice(x3, y3)), toRaster(toDevice(x4, y4)));
-    if (walk.count < 2)
-        return;
 
+    // The points are joined as LineTo joins them, leaving out the last. Consecutive points of
+    // the outline touch or repeat, so a 1-pixel join sets just its first point.
     const QRgb pen = resolveColour(m_pen.colour);
     const int width = penWidth(m_pen);
-    Point from = outline.pixel(walk.first);
-    for (std::size_t k = 1; k < walk.count; ++k) {
-        const Point to = outline.pixel(walk.first + k);
-        // Joined as LineTo joins them: for touching pixels that is the first of the two.
-        if (width == 1 && touching(from, to))
-            target.plot(from.x, from.y, pen);
-        else
-            raster::drawPenLine(target, from, to, width, pen);
+    bool started = false;
+    Point from;
+    outline.walk(stretch, [&](Point to) {
+        if (started && to != from) {
+            if (width == 1)
+                target.plot(from.x, from.y, pen);
+            else
+                raster::drawWideLine(target, from, to, width, pen);
+        }
+        started = true;
         from = to;
-    }
+    });
 }
 
 void Surface::TextOut(int x, int y, const QString &text)

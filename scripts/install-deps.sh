@@ -17,8 +17,8 @@ if [ "$mode" != run ]; then
         libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick libx11-dev
         locales
-        clang libclang-rt-14-dev valgrind
-        desktop-file-utils appstream dpkg-dev file
+        clang libclang-rt-14-dev clang-format valgrind
+        desktop-file-utils appstream dpkg-dev file lintian
     )
 fi
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds from scratch-or-incrementally and runs every test, headless.
+# Installs what is missing, builds from scratch-or-incrementally and runs every test, headless:
+# the full suite (the slow checks labelled extended included) with the benchmarks built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,7 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 cmake --preset default -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS=ON -DFALORYS_BUILD_BENCHMARKS=ON
 cmake --build --preset default -j "$jobs"
-ctest --preset default -j "$jobs"
+ctest --preset full -j "$jobs"
 
 # The same suite again under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer,
 # halting on the first report; the end-to-end tests run this build's program.

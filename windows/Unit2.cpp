@@ -8,21 +8,16 @@
 #include <QPalette>
 #include <QPushButton>
 
-using windows::addText;
-
-Tform2::Tform2(QWidget *parent) : QDialog(parent)
+Tform2::Tform2(QWidget *parent)
+    : FixedDialog(QStringLiteral("O programie"), QSize(396, 265),
+                  {QStringLiteral("MS Sans Serif"), -9, drawing::DefaultCharset}, parent)
 {
-    windows::setUpFixedDialog(*this, QStringLiteral("O programie"), QSize(396, 265),
-                              {QStringLiteral("MS Sans Serif"), -9, drawing::DefaultCharset});
-
-    const drawing::Font arial = windows::textFont();
-
     // Made in tab order: the button first, then the notice; the rest take no focus.
     OKButton = windows::addOkButton(*this, QRect(175, 233, 75, 25));
 
-    Memo1 = new Memo(this);
+    Memo1 = new windows::Memo(this);
     Memo1->setGeometry(79, 80, 309, 147);
-    Memo1->setFontRequest(arial);
+    Memo1->setFontRequest(windows::textFont());
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette white = Memo1->palette();
@@ -32,12 +27,12 @@ Tform2::Tform2(QWidget *parent) : QDialog(parent)
     Memo1->setAccessibleName(QStringLiteral("Warunki używania programu"));
 
     Image1 = windows::addSidePicture(this, QPoint(0, 0));
-    StaticText2 =
-        addText(this, QStringLiteral("Falorys 2"), QPoint(79, 56), windows::programNameFont());
-    StaticText1 = addText(this, QStringLiteral("LUMENA"), QPoint(293, 44), windows::seriesFont());
-    StaticText8 =
-        addText(this, QStringLiteral("Freeware"), QPoint(79, 244), windows::freewareFont(11));
-    Label2 = addText(this, QString::fromUtf16(windows::kCreditLine), QPoint(264, 243), arial);
+    const windows::SharedLabels labels =
+        windows::addSharedLabels(this, {{79, 56}, {293, 44}, {79, 244}, 11, {264, 243}});
+    StaticText2 = labels.name;
+    StaticText1 = labels.series;
+    StaticText8 = labels.freeware;
+    Label2 = labels.credit;
 
     setTabOrder(OKButton, Memo1);
     OKButton->setFocus();

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDialog>
+#include "fixed_dialog.h"
 
 class QLabel;
 class QPushButton;
+
+namespace windows {
 class Memo;
+} // namespace windows
 
 /**
  * The About window: the program's name, the series label, the terms of free use in a read-only
  * notice, a red "Freeware" mark, a credit and the side picture. It has no behaviour of its own:
  * "OK" closes it with the modal result 1, the close box closes it as well.
  */
-class Tform2 : public QDialog
+class Tform2 : public windows::FixedDialog
 {
     Q_OBJECT
 
@@ -25,7 +28,7 @@ public:
     QLabel *Image1 = nullptr;
     QLabel *StaticText2 = nullptr;
     QLabel *StaticText1 = nullptr;
-    Memo *Memo1 = nullptr;
+    windows::Memo *Memo1 = nullptr;
     QPushButton *OKButton = nullptr;
     QLabel *StaticText8 = nullptr;
     QLabel *Label2 = nullptr;

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "Unit3.h"
 
+#include "clickable_label.h"
 #include "dialog_parts.h"
 #include "rich_edit.h"
+#include "rounding.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-
-#include <cmath>
-
-using windows::addText;
 
 namespace {
 
@@ -20,25 +18,15 @@ constexpr drawing::Colour kBlue = 0xFF0000;
 constexpr std::uint8_t kNoStyle = 0;
 constexpr std::uint8_t kUnderline = 4;
 
-// Rounds to the nearest integer, halves to the even neighbour (the default rounding mode).
-int roundHalfEven(long double value)
-{
-    return int(std::nearbyint(value));
-}
-
 } // namespace
 
-Tform3::Tform3(QWidget *parent, UrlOpener openUrl) : QDialog(parent), m_openUrl(std::move(openUrl))
+Tform3::Tform3(QWidget *parent, UrlOpener openUrl)
+    : FixedDialog(QStringLiteral("Opis programu"), QSize(421, 317),
+                  {QStringLiteral("MS Sans Serif"), -11, drawing::DefaultCharset}, parent),
+      m_openUrl(std::move(openUrl))
 {
     if (!m_openUrl)
         m_openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-
-    windows::setUpFixedDialog(*this, QStringLiteral("Opis programu"), QSize(421, 317),
-                              {QStringLiteral("MS Sans Serif"), -11, drawing::DefaultCharset});
-
-    const drawing::Font arial = windows::textFont();
-    drawing::Font arialUnderlined = arial;
-    arialUnderlined.underline = true;
 
     // Made in tab order: the button first, then the text; the rest take no focus.
     OKButton = windows::addOkButton(*this, QRect(199, 284, 75, 25));
@@ -61,20 +49,21 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl) : QDialog(parent), m_openUrl(
         QStringLiteral("Wzory na natężenie światła za dwiema szczelinami i ich objaśnienie"));
 
     Image1 = windows::addSidePicture(this, QPoint(0, -3));
-    StaticText1 =
-        addText(this, QStringLiteral("Falorys 2"), QPoint(60, 29), windows::programNameFont());
-    StaticText2 = addText(this, QStringLiteral("LUMENA"), QPoint(288, 17), windows::seriesFont());
-    StaticText8 =
-        addText(this, QStringLiteral("Freeware"), QPoint(56, 263), windows::freewareFont(10));
-    Label3 = addText(this, QString::fromUtf16(windows::kCreditLine), QPoint(284, 295), arial);
+    const windows::SharedLabels labels =
+        windows::addSharedLabels(this, {{60, 29}, {288, 17}, {56, 263}, 10, {284, 295}});
+    StaticText1 = labels.name;
+    StaticText2 = labels.series;
+    StaticText8 = labels.freeware;
+    Label3 = labels.credit;
 
+    drawing::Font linkFont = windows::textFont();
+    linkFont.underline = true;
     Label2 = new windows::ClickableLabel(this);
-    windows::setUpText(*Label2, QString::fromUtf16(windows::kWebAddress), QPoint(8, 295),
-                       arialUnderlined);
+    windows::setUpText(*Label2, QString::fromUtf16(kWebAddress), QPoint(8, 295), linkFont);
     Label2->setToolTip(QStringLiteral("Połącz się ze stroną internetową"));
     Label2->setAccessibleDescription(
         QStringLiteral("Odnośnik: kliknięcie otwiera tę stronę w przeglądarce"));
-    Label2->setClickHandler([this] { Label1Click(Label2); });
+    connect(Label2, &windows::ClickableLabel::clicked, this, [this] { Label1Click(Label2); });
 
     setTabOrder(OKButton, RichEdit1);
     OKButton->setFocus();
@@ -144,8 +133,8 @@ windows::CharFormat Tform3::indexFormat(windows::CharFormat format, int mode)
     default:
         return format;
     }
-    format.yHeight = roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
-    format.yOffset = roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
+    format.yHeight = drawing::roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
+    format.yOffset = drawing::roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
     return format;
 }
 
@@ -262,12 +251,12 @@ void Tform3::FormCreate(QObject *)
     akapit(QStringLiteral("Więcej na temat dyfrakcji i interferencji światła można przeczytać "
                           "na stronie internetowej "));
     kolor(kBlue, kUnderline);
-    dopisz(QString::fromUtf16(windows::kWebAddress));
+    dopisz(QString::fromUtf16(kWebAddress));
     kolor(kBlack, kNoStyle);
     dopisz(QStringLiteral("."));
 }
 
 void Tform3::Label1Click(QObject *)
 {
-    m_openUrl(QUrl(QString::fromUtf16(windows::kWebAddress)));
+    m_openUrl(QUrl(QString::fromUtf16(kWebAddress)));
 }

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "colour.h"
+#include "fixed_dialog.h"
 #include "rich_edit.h"
-
-#include <QDialog>
 #include <QString>
 #include <QUrl>
 
@@ -23,11 +22,14 @@ class ClickableLabel;
  * FormCreate every time the window is made, and a link label that opens a web page on
  * diffraction in the user's browser.
  */
-class Tform3 : public QDialog
+class Tform3 : public windows::FixedDialog
 {
     Q_OBJECT
 
 public:
+    /** The web page on diffraction that the window names and opens. */
+    static constexpr char16_t kWebAddress[] = u"https://pl.wikipedia.org/wiki/Dyfrakcja";
+
     /** Opens a web address; the result is not looked at. */
     using UrlOpener = std::function<void(const QUrl &)>;
 

@@ -1,31 +1,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
-#include <functional>
-
-class QImage;
+namespace windows {
 
 /**
- * The main window's client area: shows an image that the window owns and draws into, and asks
- * the owner to rebuild that image whenever its content can no longer be trusted (the first
- * showing, showing again after being hidden or minimised, a change of the colour scheme).
- * Otherwise painting only copies the image to the screen.
+ * The main window's client area: owns the image the main window draws into and shows it. When
+ * that image can no longer be trusted (the first showing, showing again after being hidden or
+ * minimised, a change of the colour scheme) the next paint first asks for it to be drawn anew
+ * through `rebuildRequested`; otherwise painting only copies the image to the screen.
  *
- * With FALORYS_EXIT_AFTER_FIRST_PAINT=1 in the environment (read once, when the area is made)
- * the first paint that copies the whole rebuilt image ends by printing "first complete paint at
- * <N> ns" to stderr, N the monotonic clock (CLOCK_MONOTONIC), and quits the program: the
- * start-up measurement in bench/startup times the program by it.
+ * Owning the image keeps every paint safe, even one that comes while the window that draws
+ * into it is being destroyed: the image lives exactly as long as the widget that shows it.
  */
 class ClientArea : public QWidget
 {
+    Q_OBJECT
+
 public:
-    ClientArea(const QImage &image, std::function<void()> rebuild, QWidget *parent = nullptr);
+    /** An area of `size` pixels showing an image of that size in Format_RGB32. */
+    explicit ClientArea(QSize size, QWidget *parent = nullptr);
+
+    QImage &image() { return m_image; }
+    const QImage &image() const { return m_image; }
 
     /** Makes the next paint rebuild the whole image first. */
     void invalidate();
     bool rebuildPending() const { return m_rebuildPending; }
+
+signals:
+    /** Emitted by the paint that needs the whole image drawn anew, before it copies it. */
+    void rebuildRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -33,8 +40,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    const QImage &m_image;
-    std::function<void()> m_rebuild;
+    QImage m_image;
     bool m_rebuildPending = true;
-    bool m_exitAfterFirstPaint = false;
 };
+
+} // namespace windows

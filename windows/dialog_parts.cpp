@@ -6,53 +6,31 @@
 #include "side_picture.h"
 
 #include <QDialog>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace windows {
-
-drawing::Font programNameFont()
-{
-    return {QStringLiteral("Verdana"), -12, drawing::DefaultCharset, drawing::clBlack, true};
-}
-
-drawing::Font seriesFont()
-{
-    return {QStringLiteral("Verdana"), -22, drawing::DefaultCharset, drawing::rgbColour(0x80, 0, 0),
-            true};
-}
 
 drawing::Font textFont()
 {
     return {QStringLiteral("Arial"), -11, drawing::EastEuropeCharset};
 }
 
-drawing::Font freewareFont(int pixelHeight)
+SharedLabels addSharedLabels(QWidget *parent, const SharedLabelPlaces &places)
 {
-    return {QStringLiteral("Arial"), -pixelHeight, drawing::DefaultCharset,
-            drawing::rgbColour(0xFF, 0, 0)};
-}
-
-void setUpFixedDialog(QDialog &dialog, const QString &caption, QSize clientSize,
-                      const drawing::Font &font)
-{
-    dialog.setWindowTitle(caption);
-    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint);
-    dialog.setFixedSize(clientSize);
-    dialog.setFont(drawing::toQFont(font));
-    dialog.setSizeGripEnabled(false);
-
-    // Centred on the screen rather than over the owner, which Qt would do by itself.
-    const QScreen *screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        dialog.move(area.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
-    }
+    const drawing::Font name {QStringLiteral("Verdana"), -12, drawing::DefaultCharset,
+                              drawing::clBlack, true};
+    const drawing::Font series {QStringLiteral("Verdana"), -22, drawing::DefaultCharset,
+                                drawing::rgbColour(0x80, 0, 0), true};
+    const drawing::Font freeware {QStringLiteral("Arial"), -places.freewarePixelHeight,
+                                  drawing::DefaultCharset, drawing::rgbColour(0xFF, 0, 0)};
+    return {
+        addText(parent, QStringLiteral("Falorys 2"), places.name, name),
+        addText(parent, QStringLiteral("LUMENA"), places.series, series),
+        addText(parent, QStringLiteral("Freeware"), places.freeware, freeware),
+        addText(parent, QString::fromUtf16(kCreditLine), places.credit, textFont()),
+    };
 }
 
 void setUpText(QLabel &label, const QString &text, QPoint position, const drawing::Font &font)
@@ -99,23 +77,6 @@ QPushButton *addOkButton(QDialog &dialog, QRect geometry)
     button->setAccessibleDescription(QStringLiteral("Zamyka okno"));
     QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(1); });
     return button;
-}
-
-void ClickableLabel::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-    event->accept(); // keep the release coming here
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click && m_onClick)
-        m_onClick();
 }
 
 } // namespace windows

@@ -14,6 +14,7 @@
 #include "screen_strip.h"
 #include "scroll_bar.h"
 #include "scroll_ranges.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -22,8 +23,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
+
+using windows::ClientArea;
+using windows::Memo;
+using windows::RadioGroup;
 
 namespace {
 
@@ -39,7 +43,7 @@ const drawing::Font kSymbol13 {QStringLiteral("Symbol"), -13, drawing::SymbolCha
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry,
                           const optics::ScrollRange &range)
 {
-    auto *bar = new ScrollBar(Qt::Horizontal, parent);
+    auto *bar = new windows::ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(geometry);
     bar->setRange(range.min, range.max);
@@ -100,13 +104,15 @@ QChar decimalSeparatorOf(const QLocale &locale)
 
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent),
-      m_clientImage(kClientSize, QImage::Format_RGB32),
-      m_canvas(m_clientImage, QPoint(0, 0), kClientSize, drawing::systemColoursOf(palette())),
-      m_rysunek1(m_clientImage, kPaintBoxOrigin, drawing::kDiagramSize, m_canvas.systemColours()),
+      m_clientArea(new ClientArea(kClientSize, this)),
+      m_canvas(m_clientArea->image(), QPoint(0, 0), kClientSize,
+               drawing::systemColoursOf(palette())),
+      m_rysunek1(m_clientArea->image(), kPaintBoxOrigin, drawing::kDiagramSize,
+                 m_canvas.systemColours()),
       m_decimalSeparator(decimalSeparatorOf(QLocale::system()))
 {
     setObjectName(QStringLiteral("Form1"));
-    m_clientImage.fill(m_canvas.systemColours().face);
+    clientImage().fill(m_canvas.systemColours().face);
     createControls();
     createMenu();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
@@ -117,12 +123,25 @@ TForm1::TForm1(QWidget *parent)
     FormCreate(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The client area outlives this window's members (~QWidget deletes it later): no paint from
+    // now on may ask them to draw.
+    disconnect(m_clientArea, nullptr, this, nullptr);
+}
+
+const QImage &TForm1::clientImage() const
+{
+    return m_clientArea->image();
+}
+
+QImage &TForm1::clientImage()
+{
+    return m_clientArea->image();
+}
 
 void TForm1::createControls()
 {
-    m_clientArea = new ClientArea(
-        m_clientImage, [this] { repaintClientArea(); }, this);
     m_clientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_clientArea);
     QWidget *client = m_clientArea;
@@ -230,6 +249,7 @@ void TForm1::createMenu()
 
 void TForm1::connectHandlers()
 {
+    connect(m_clientArea, &ClientArea::rebuildRequested, this, &TForm1::repaintClientArea);
     connect(suwak1, &QScrollBar::valueChanged, this, [this] { suwak1Change(suwak1); });
     connect(suwak2, &QScrollBar::valueChanged, this, [this] { suwak2Change(suwak2); });
     connect(suwak3, &QScrollBar::valueChanged, this, [this] { suwak3Change(suwak3); });
@@ -252,20 +272,7 @@ void TForm1::FormCreate(QObject * /*Sender*/)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     adjustSize();
-    centreOnScreen();
-    show();
-    // Only a shown window knows the size of its frame.
-    centreOnScreen();
-}
-
-void TForm1::centreOnScreen()
-{
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        if (frame.topLeft() != pos())
-            move(frame.topLeft());
-    }
+    windows::showCentred(*this);
 }
 
 void TForm1::FormPaint(QObject * /*Sender*/)
@@ -389,7 +396,7 @@ void TForm1::repaintClientArea()
     const drawing::SystemColours colours = drawing::systemColoursOf(palette());
     m_canvas.setSystemColours(colours);
     m_rysunek1.setSystemColours(colours);
-    m_clientImage.fill(colours.face);
+    clientImage().fill(colours.face);
     FormPaint(this);
 }
 

@@ -17,9 +17,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+
+namespace windows {
 class ClientArea;
 class Memo;
 class RadioGroup;
+} // namespace windows
 
 /** Size of the main window's client area below the menu bar, in pixels. */
 inline constexpr QSize kClientSize {632, 434};
@@ -47,8 +50,8 @@ public:
     QScrollBar *suwak2 = nullptr;
     QScrollBar *suwak3 = nullptr;
     QScrollBar *suwak_a = nullptr;
-    RadioGroup *opcje1 = nullptr;
-    Memo *Memo2 = nullptr;
+    windows::RadioGroup *opcje1 = nullptr;
+    windows::Memo *Memo2 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -87,11 +90,11 @@ public:
      */
     void repaintClientArea();
 
-    /** What the client area shows: the image the central widget copies to the screen. */
-    const QImage &clientImage() const { return m_clientImage; }
-    QImage &clientImage() { return m_clientImage; }
-    /** The widget that shows the client image and parents the controls. */
-    ClientArea *clientArea() const { return m_clientArea; }
+    /** What the client area shows; the client area owns it. */
+    const QImage &clientImage() const;
+    QImage &clientImage();
+    /** The widget that owns and shows the client image and parents the controls. */
+    windows::ClientArea *clientArea() const { return m_clientArea; }
     const optics::Parameters &parameters() const { return m_params; }
     const optics::SpectrumTables &spectrum() const { return m_tables; }
     QChar decimalSeparator() const { return m_decimalSeparator; }
@@ -101,12 +104,11 @@ private:
     void nameForScreenReaders();
     void createMenu();
     void connectHandlers();
-    void centreOnScreen();
     /** The three renderers every change runs, then the copy to the screen. */
     void redrawAfterChange();
 
-    // Declared before the surfaces, which keep a reference to it.
-    QImage m_clientImage;
+    // Made first: the surfaces draw into the image it owns, which outlives them.
+    windows::ClientArea *m_clientArea;
     drawing::Surface m_canvas; // the window's own surface: the whole client area
     drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
     optics::SpectrumTables m_tables;
@@ -114,5 +116,4 @@ private:
     // The model evaluated for this pass's parameters: rys_ekran builds it, rys_wykres1 draws it.
     std::optional<optics::IntensityProfile> m_profile;
     const QChar m_decimalSeparator;
-    ClientArea *m_clientArea = nullptr;
 };

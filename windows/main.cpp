@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "client_area.h"
+#include "first_paint_report.h"
 #include "lambda.h"
 
 #include <QApplication>
@@ -15,5 +17,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Falorys"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.falorys.Falorys"));
     TForm1 Form1;
+    // The start-up measurement (bench/startup) ends at the first complete paint.
+    windows::FirstPaintReport firstPaintReport;
+    if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)
+        Form1.clientArea()->installEventFilter(&firstPaintReport);
     return app.exec();
 }

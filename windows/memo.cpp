@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QTextDocument>
 
+namespace windows {
+
 Memo::Memo(QWidget *parent) : Memo(drawing::Font {}, parent) { }
 
 Memo::Memo(const drawing::Font &font, QWidget *parent) : QPlainTextEdit(parent), m_font(font)
@@ -64,3 +66,5 @@ void Memo::insertFromMimeData(const QMimeData *source)
     }
     QPlainTextEdit::insertFromMimeData(source);
 }
+
+} // namespace windows

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+namespace windows {
+
 /**
  * A memo: lines of text wrapped at the control's width, in a font given as a font request.
  * In the "Symbol" face the Latin letters stand for Greek ones, both in the lines it is given
@@ -13,6 +15,8 @@
  */
 class Memo : public QPlainTextEdit
 {
+    Q_OBJECT
+
 public:
     explicit Memo(QWidget *parent = nullptr);
     /** A memo in `font` from the start, so that no other font is ever loaded for it. */
@@ -34,3 +38,5 @@ protected:
 private:
     drawing::Font m_font;
 };
+
+} // namespace windows

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace windows {
+
 RadioGroup::RadioGroup(const QString &caption, const QStringList &items, QWidget *parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
 {
@@ -71,3 +73,5 @@ void RadioGroup::arrangeButtons()
     for (int i = 0; i < n; ++i)
         m_buttons.at(i)->setGeometry(8, top + i * rowHeight, rowWidth, rowHeight);
 }
+
+} // namespace windows

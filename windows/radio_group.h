@@ -8,6 +8,8 @@
 class QButtonGroup;
 class QRadioButton;
 
+namespace windows {
+
 /**
  * A captioned frame with its items as radio buttons in one column and the index of the selected
  * item. `clicked` is emitted when the user selects an item that was not selected.
@@ -41,3 +43,5 @@ private:
     QList<QRadioButton *> m_buttons;
     bool m_settingIndex = false;
 };
+
+} // namespace windows

@@ -27,11 +27,10 @@ enum Property : int {
     OffsetProperty,
 };
 
-QColor colourOf(const CharFormat &format)
+QColor explicitColourOf(const CharFormat &format)
 {
-    return QColor::fromRgb(
-        drawing::resolveColour(format.autoColour ? drawing::clWindowText : format.colour,
-                               drawing::systemColoursOf(QGuiApplication::palette())));
+    return QColor::fromRgb(drawing::resolveColour(
+        format.colour, drawing::systemColoursOf(QGuiApplication::palette())));
 }
 
 } // namespace
@@ -67,7 +66,7 @@ QTextCharFormat RichEdit::toTextFormat(const CharFormat &format)
     if (format.autoColour)
         result.clearForeground(); // the box's text colour, which follows the desktop scheme
     else
-        result.setForeground(colourOf(format));
+        result.setForeground(explicitColourOf(format));
     if (format.yOffset != 0 && format.yHeight > 0)
         result.setBaselineOffset(100.0 * format.yOffset / format.yHeight);
     result.setProperty(FaceProperty, format.face);
@@ -104,9 +103,19 @@ void RichEdit::setBaseFormat(const CharFormat &format)
     m_base.face.truncate(CharFormat::kMaxFaceLength);
     const QTextCharFormat text = toTextFormat(m_base);
     document()->setDefaultFont(text.font());
+    applyTextColour();
+}
+
+void RichEdit::applyTextColour()
+{
+    // The automatic colour is the window text of the scheme in force, read anew on every change.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Text, colourOf(m_base));
-    setPalette(palette);
+    const QColor colour =
+        m_base.autoColour ? palette.color(QPalette::WindowText) : explicitColourOf(m_base);
+    if (palette.color(QPalette::Text) != colour) {
+        palette.setColor(QPalette::Text, colour);
+        setPalette(palette);
+    }
 }
 
 void RichEdit::setBasePointSize(int points)
@@ -214,6 +223,13 @@ void RichEdit::scrollToCaret()
 int RichEdit::textLength() const
 {
     return std::max(document()->characterCount() - 1, 0);
+}
+
+void RichEdit::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyTextColour();
+    QTextEdit::changeEvent(event);
 }
 
 void RichEdit::showEvent(QShowEvent *event)

@@ -94,9 +94,13 @@ public:
     static QTextCharFormat toTextFormat(const CharFormat &format);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    /** The box's text colour: the base format's, or for the automatic colour the window text
+        of the palette in force. */
+    void applyTextColour();
     CharFormat fromTextFormat(const QTextCharFormat &format) const;
 
     CharFormat m_base;

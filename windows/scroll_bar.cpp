@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace windows {
+
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -54,3 +56,5 @@ void ScrollBar::paintEvent(QPaintEvent *event)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+} // namespace windows

@@ -3,6 +3,8 @@
 
 #include <QScrollBar>
 
+namespace windows {
+
 /**
  * A scroll bar that takes the keyboard focus and steps as the classic desktop control does:
  * the arrow keys by the small step (Left and Up towards Min), Page Up and Page Down by the large
@@ -11,6 +13,8 @@
  */
 class ScrollBar : public QScrollBar
 {
+    Q_OBJECT
+
 public:
     explicit ScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
 
@@ -18,3 +22,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace windows

@@ -92,6 +92,17 @@ TEST(SurfaceRectangle, SmallAndReversedRectangles)
     }
 }
 
+TEST(SurfaceRectangle, OnePixelWideOrHighIsAPenLine)
+{
+    drawing::Bitmap bitmap(361, 264);
+    bitmap.canvas().Rectangle(270, 100, 271, 120);
+    bitmap.canvas().Rectangle(280, 100, 300, 101);
+    PixelSet lines;
+    for (int i = 0; i < 20; ++i)
+        lines.insert({{270, 100 + i}, {280 + i, 100}});
+    EXPECT_EQ(describe(pixelsOf(bitmap.image(), kBlack)), describe(lines));
+}
+
 TEST(SurfacePolygon, ArrowheadRowByRow)
 {
     // Surface at an origin inside a bigger image, so that coordinates are the diagram's own.

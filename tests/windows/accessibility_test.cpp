@@ -4,7 +4,7 @@
 // focus frame a keyboard user sees on a scroll bar, and the menu reached with Alt.
 #include "Unit2.h"
 #include "Unit3.h"
-#include "dialog_parts.h"
+#include "clickable_label.h"
 #include "main_window_support.h"
 #include "memo.h"
 #include "radio_group.h"
@@ -119,7 +119,7 @@ TEST(Accessibility, ClientAreaDescribesTheSettingsAfterEveryChange)
 {
     TForm1 form;
     showAndPaint(form);
-    ClientArea *client = form.clientArea();
+    windows::ClientArea *client = form.clientArea();
     EXPECT_EQ(descriptionOf(client), kStartDescription)
         << "a decimal comma although the readouts follow the C locale here";
 

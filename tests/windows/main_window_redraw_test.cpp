@@ -7,10 +7,13 @@
 #include "test_palette.h"
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include <functional>
+#include <memory>
 
 using namespace windows_testing;
 
@@ -231,4 +234,33 @@ TEST(MainWindowRedraw, RebuiltWhenShownAgainAndWhenTheColoursChange)
     EXPECT_EQ(pixelAt(form, {8 + 60, 14 + 10}), newFace.rgb()) << "graph background";
     QApplication::setPalette(original);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pixelAt(form, {620, 420}) == kFace; }));
+}
+
+TEST(MainWindowRedraw, PaintWhileTheWindowIsDestroyedShowsTheImageTheAreaOwns)
+{
+    auto form = std::make_unique<TForm1>();
+    showAndPaint(*form);
+    const QImage drawn = form->clientImage().copy();
+
+    // A child the window deletes before its client area, when the window's own members are
+    // gone already, and that sends the client area a paint of a full rebuild as it goes. A
+    // client area that drew from the window's members, or asked the window to redraw them,
+    // would touch freed memory here (reported by the asan preset).
+    QPointer<windows::ClientArea> area = form->clientArea();
+    auto *child = new QWidget(form.get());
+    child->lower(); // first among the children to be deleted
+    bool painted = false;
+    QImage shown;
+    QObject::connect(child, &QObject::destroyed, [&] {
+        if (area.isNull())
+            return;
+        area->invalidate();
+        QPaintEvent paint(area->rect());
+        QCoreApplication::sendEvent(area, &paint);
+        painted = !area->rebuildPending();
+        shown = area->image().copy();
+    });
+    form.reset();
+    ASSERT_TRUE(painted) << "the test must paint while the client area still exists";
+    EXPECT_EQ(shown, drawn) << "the image as last drawn: nothing draws into it any more";
 }

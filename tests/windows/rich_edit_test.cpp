@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -64,6 +66,26 @@ TEST(RichEdit, FormatChangesBeforeTheBoxExistsAreLost)
     EXPECT_EQ(box.formatAt(3), red);
     EXPECT_EQ(box.formatAt(1), base) << "earlier text keeps its format";
     EXPECT_EQ(shownAt(box, 2).foreground().color(), QColor(0xFF, 0, 0)) << "0x0000FF is red";
+}
+
+TEST(RichEdit, AutomaticColourFollowsTheColourScheme)
+{
+    RichEdit automatic;
+    RichEdit blue;
+    blue.setBaseFormat(explicitFormat(0xFF0000));
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xD0, 0xC0));
+    dark.setColor(QPalette::Text, QColor(0x10, 0x20, 0x30));
+    QApplication::setPalette(dark);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return automatic.palette().color(QPalette::Text) == QColor(0xE0, 0xD0, 0xC0);
+    })) << "the automatic colour is the new scheme's window text";
+    EXPECT_EQ(blue.palette().color(QPalette::Text), QColor(0, 0, 0xFF)) << "explicit stays";
+    QApplication::setPalette(original);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return automatic.palette().color(QPalette::Text) == original.color(QPalette::WindowText);
+    }));
 }
 
 TEST(RichEdit, HeightsAndOffsetsShowAsPointSizesAndBaselineShifts)
