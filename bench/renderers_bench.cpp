@@ -94,7 +94,6 @@ void memoryFloor(benchmark::State &state)
 }
 BENCHMARK(memoryFloor);
 
-
 // rys_rysunek1 at the start state: 5 wave lines, 18 arcs, 4 arrows, 2 labels.
 void diagramPass(benchmark::State &state)
 {

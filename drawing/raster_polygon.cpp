@@ -160,8 +160,7 @@ void fillPolygon(const RasterTarget &target, std::span<const Point> points, QRgb
             if (y < e.top.y || y >= e.bottom.y)
                 continue;
             const std::int64_t dy = e.bottom.y - e.top.y;
-            crossings.push_back(
-                ceilDiv(e.top.x * dy + (y - e.top.y) * (e.bottom.x - e.top.x), dy));
+            crossings.push_back(ceilDiv(e.top.x * dy + (y - e.top.y) * (e.bottom.x - e.top.x), dy));
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)

@@ -39,8 +39,8 @@ public:
      * `target`, which must be a window onto `image`. A text whose glyphs reach outside its cell is
      * drawn by Qt each time, so that its overhang blends with what lies beneath.
      */
-    void draw(QImage &image, const raster::RasterTarget &target, raster::Point at,
-              const Font &font, const QString &text, QRgb background, QRgb ink);
+    void draw(QImage &image, const raster::RasterTarget &target, raster::Point at, const Font &font,
+              const QString &text, QRgb background, QRgb ink);
 
 private:
     struct FontKey

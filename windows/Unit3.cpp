@@ -133,8 +133,10 @@ windows::CharFormat Tform3::indexFormat(windows::CharFormat format, int mode)
     default:
         return format;
     }
-    format.yHeight = drawing::roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
-    format.yOffset = drawing::roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
+    format.yHeight =
+        drawing::roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
+    format.yOffset =
+        drawing::roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
     return format;
 }
 
