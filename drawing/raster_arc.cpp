@@ -56,9 +56,9 @@ std::size_t EllipseOutline::radialIndex(Point through) const
     const std::int64_t Y = m_lowerY - through.y;
     const std::int64_t ax = X < 0 ? -X : X;
     const std::int64_t ay = Y < 0 ? -Y : Y;
-    // The quadrant's points turn away from the x axis one by one, so the points not before the
-    // radial are a tail of the list. The right half counts a point on the radial as reached,
-    // the left half does not.
+    // The quadrant's points turn away from the x axis one by one, so those turned at least as
+    // far as the radial are a tail of it. Exactly as far counts on the right half, not on the
+    // left.
     const bool rightHalf = X >= 0;
     const auto reached =
         std::partition_point(m_quadrant.begin(), m_quadrant.end(), [ax, ay, rightHalf](Offset q) {

@@ -31,11 +31,12 @@ public:
     std::size_t size() const { return 4 * m_quadrant.size(); }
 
     /**
-     * Where the radial from the integer centre (left + width div 2, top + height div 2)
-     * through `through` meets the list: in each quadrant the first point whose direction, seen
-     * from the integer centre shifted onto that quadrant's axes, is not before the radial. On
-     * the left half a point exactly on the radial does not count, so the index depends on
-     * which half the radial runs in, not only on its direction.
+     * Where the radial from the integer centre (left + width div 2, top + height div 2) through
+     * `through` meets the list: the first point, in the list's order through the quadrant the
+     * radial points into, that lies on or past the radial counter-clockwise (strictly past
+     * below the horizontal axis), or the next quadrant's first point if none does. Radials on
+     * an axis belong to the upper or the right quadrant; a point's direction is taken from its
+     * quadrant's corner.
      */
     std::size_t radialIndex(Point through) const;
 

@@ -64,20 +64,25 @@ void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decim
     window.TextOut(554, 336, QString::number(positions.suwak_a * 100) + QStringLiteral(" [nm]  "));
 }
 
+Colour stripColour(const optics::IntensityProfile &profile, const optics::SpectrumTables &tables,
+                   int x)
+{
+    const int n = optics::kSuwak1Range.clamp(profile.parameters().nr_fali);
+    const double intensity = profile.stripIntensity(x);
+    return rgbColour(scaledComponent(tables.tab_r[n], intensity),
+                     scaledComponent(tables.tab_g[n], intensity),
+                     scaledComponent(tables.tab_b[n], intensity));
+}
+
 void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
                       const optics::SpectrumTables &tables)
 {
-    const int n = optics::kSuwak1Range.clamp(profile.parameters().nr_fali);
     // Column i shows x = 180 − i; x and −x have the same intensity bit for bit, so each colour
     // is worked out once for the two columns that show it.
     constexpr int kCentre = optics::IntensityProfile::kMaxOffset;
     std::array<Colour, kCentre + 1> colours;
-    for (int x = 0; x <= kCentre; ++x) {
-        const double intensity = profile.stripIntensity(x);
-        colours[x] = rgbColour(scaledComponent(tables.tab_r[n], intensity),
-                               scaledComponent(tables.tab_g[n], intensity),
-                               scaledComponent(tables.tab_b[n], intensity));
-    }
+    for (int x = 0; x <= kCentre; ++x)
+        colours[x] = stripColour(profile, tables, x);
     Bitmap strip(kStripSize.width(), kStripSize.height(), window);
     Surface &canvas = strip.canvas();
     for (int i = 0; i < kStripSize.width(); ++i) {

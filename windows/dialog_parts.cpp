@@ -6,6 +6,7 @@
 #include "side_picture.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>

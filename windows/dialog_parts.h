@@ -3,13 +3,14 @@
 
 #include "surface.h"
 
-#include <QLabel>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
 class QDialog;
+class QLabel;
 class QPushButton;
+class QWidget;
 
 namespace windows {
 

@@ -5,11 +5,13 @@
 #include "Unit3.h"
 #include "apparatus_diagram.h"
 #include "client_area.h"
+#include "client_area_menu.h"
 #include "colour.h"
 #include "font_mapping.h"
 #include "graph_captions.h"
 #include "intensity_graph.h"
 #include "memo.h"
+#include "pattern_tool_tip.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
@@ -245,6 +247,10 @@ void TForm1::createMenu()
     Oprogramie2->setObjectName(QStringLiteral("Oprogramie2"));
     Opisprogramu1 = Oprogramie1->addAction(QStringLiteral("O programie"));
     Opisprogramu1->setObjectName(QStringLiteral("Opisprogramu1"));
+
+    // The client area's own: its context menu, and the tooltip reading out the pattern.
+    new windows::ClientAreaMenu(*this);
+    m_clientArea->installEventFilter(new windows::PatternToolTip(*this, this));
 }
 
 void TForm1::connectHandlers()

@@ -1,12 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "client_area.h"
+#include "command_line.h"
 #include "first_paint_report.h"
 #include "lambda.h"
+#include "pattern_output.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    // Read before any application exists: help, the version and mistakes need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const windows::CommandLine commandLine = windows::parseCommandLine(arguments);
+    switch (commandLine.action) {
+    case windows::CommandLine::Action::ShowHelp:
+    case windows::CommandLine::Action::ShowVersion:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case windows::CommandLine::Action::Fail:
+        std::fputs((commandLine.text + u'\n').toLocal8Bit().constData(), stderr);
+        return windows::kUsageExitCode;
+    case windows::CommandLine::Action::Run:
+        break;
+    }
+    const windows::StartOptions &options = commandLine.options;
+    // Exports draw the same pixels off the screen: no window appears and no display is needed.
+    if (options.exports())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     // The client image is drawn pixel for pixel and shown scaled by the screen's factor. Rounded
     // to a whole factor (1.25 to 1, 1.5 to 2) every image pixel stays a whole square block of
     // device pixels, sharp, at the price of a window somewhat smaller or larger than exact.
@@ -17,6 +42,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Falorys"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.falorys.Falorys"));
     TForm1 Form1;
+    // Before the first paint, so the window opens at the setting asked for.
+    windows::applyStartOptions(Form1, options);
+    if (options.exports())
+        return windows::writeExports(Form1, options);
     // The start-up measurement (bench/startup) ends at the first complete paint.
     windows::FirstPaintReport firstPaintReport;
     if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)

@@ -38,6 +38,10 @@ QString formatFixed(long double value, int decimals, QChar separator);
  */
 void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decimalSeparator);
 
+/** The colour the strip paints at screen offset x [mm]: the wavelength's colour scaled by I. */
+Colour stripColour(const optics::IntensityProfile &profile, const optics::SpectrumTables &tables,
+                   int x);
+
 /** Paints the 361 × 40 strip of `profile`'s setting and copies it to (8, 105) of `window`. */
 void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
                       const optics::SpectrumTables &tables);

@@ -92,7 +92,7 @@ public:
     /** Draws from the pen position to (x, y) and moves the pen there. */
     void LineTo(int x, int y);
     /** Fills the inside with the brush and outlines it with the pen: columns x1..x2-1, rows
-     * y1..y2-1. */
+     * y1..y2-1. One pixel wide or high it is a pen line; 1 x 1 draws nothing. */
     void Rectangle(int x1, int y1, int x2, int y2);
     /** Closes the outline, fills it (even-odd) with the brush, then outlines it with the pen. */
     void Polygon(std::span<const QPoint> points);

@@ -71,14 +71,16 @@ wait_for_exit() { # expected-code what
 cx=0
 cy=0
 
-# Starts "$falorys" as $pid, after an optional command prefix (such as `env VAR=value`), and
-# waits for its main window: sets wid, cx, cy and menu_y (the row of the menu bar's titles).
-# Its standard error goes to $program_stderr when that is set.
+# Starts "$falorys" as $pid, after an optional command prefix (such as `env VAR=value`) and
+# with the arguments in the array program_args, and waits for its main window: sets wid, cx, cy
+# and menu_y (the row of the menu bar's titles). Its standard error goes to $program_stderr
+# when that is set.
+program_args=()
 start_program() { # [prefix...]
     if [ -n "${program_stderr:-}" ]; then
-        "$@" "$falorys" 2>>"$program_stderr" &
+        "$@" "$falorys" "${program_args[@]}" 2>>"$program_stderr" &
     else
-        "$@" "$falorys" &
+        "$@" "$falorys" "${program_args[@]}" &
     fi
     pid=$!
     wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |

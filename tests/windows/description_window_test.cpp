@@ -265,39 +265,6 @@ TEST(DescriptionWindow, IndexArithmetic)
         EXPECT_EQ(Tform3::indexFormat(f, 1).yOffset, 1);
         EXPECT_EQ(Tform3::indexFormat(f, -1).yOffset, -1);
     }
-    {
-        SCOPED_TRACE("any other mode changes nothing");
-        EXPECT_EQ(Tform3::indexFormat(sub, 2), sub);
-        EXPECT_EQ(Tform3::indexFormat(sub, -7), sub);
-    }
-}
-
-TEST(DescriptionWindow, EveryOpeningBuildsTheSameTextOnce)
-{
-    const auto signature = [](const Tform3 &form) {
-        QString all = form.RichEdit1->toPlainText();
-        for (int i = 0; i < form.RichEdit1->textLength(); ++i) {
-            const CharFormat f = form.RichEdit1->formatAt(i);
-            all += QStringLiteral("|%1,%2,%3,%4,%5,%6")
-                       .arg(f.face)
-                       .arg(f.yHeight)
-                       .arg(f.yOffset)
-                       .arg(f.autoColour)
-                       .arg(f.colour)
-                       .arg(f.underline);
-        }
-        return all;
-    };
-    QString first;
-    {
-        Description d;
-        first = signature(d.form);
-        d.form.show();
-        d.form.close();
-    }
-    Description again;
-    EXPECT_EQ(paragraphs(again.form).size(), 7);
-    EXPECT_EQ(signature(again.form), first);
 }
 
 TEST(DescriptionWindow, LinkLabelOpensTheAddressAndNothingElseDoes)

@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: MIT
+#include "command_line.h"
+
+#include "screen_strip.h"
+
+#include <QCommandLineParser>
+
+#include <functional>
+#include <limits>
+#include <vector>
+
+namespace windows {
+
+namespace {
+
+// Positions each scroll bar allows, suwak1, suwak2, suwak3, suwak_a.
+constexpr std::array<std::pair<int, int>, 4> kBarLimits {
+    {{1, 381}, {20, 40}, {170, 220}, {10, 100}}};
+
+/**
+ * One option: its names, the placeholder of its value (none for a switch), its line of help, and
+ * what it does with its value. `apply` returns the reason the value cannot be used, or an empty
+ * string; the caller puts the option's name before the reason.
+ */
+struct OptionSpec
+{
+    QStringList names;
+    QString valueName;
+    QString help;
+    std::function<QString(const QString &value, StartOptions &options)> apply;
+    QString allowed; ///< what the value may be, for the line that says it is missing
+};
+
+/** A decimal number read exactly: `units` whole units of the last allowed decimal. */
+struct Decimal
+{
+    bool isNumber = false;
+    bool finer = false; ///< nonzero digits after the allowed decimals
+    qint64 units = 0;
+};
+
+// Digits beyond this many can only make a value out of range; they no longer add to `units`.
+constexpr qint64 kSaturated = qint64(1) << 50;
+
+/** Reads "650", "0.030", "0,030", ",5" or "-3" exactly, with either separator. */
+Decimal readDecimal(QStringView text, int decimals)
+{
+    text = text.trimmed();
+    Decimal d;
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    int digits = 0;
+    int afterSeparator = -1; // -1: no separator seen yet
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if ((c == u'.' || c == u',') && afterSeparator < 0) {
+            afterSeparator = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            return {};
+        ++digits;
+        const int digit = c.unicode() - u'0';
+        if (afterSeparator >= 0 && ++afterSeparator > decimals) {
+            d.finer = d.finer || digit != 0;
+            continue;
+        }
+        d.units = std::min(d.units * 10 + digit, kSaturated);
+    }
+    if (digits == 0)
+        return {};
+    for (int scale = std::max(afterSeparator, 0); scale < decimals; ++scale)
+        d.units = std::min(d.units * 10, kSaturated);
+    d.isNumber = true;
+    if (negative)
+        d.units = -d.units;
+    return d;
+}
+
+/** `units` of the last of `decimals` decimals as text with a decimal comma. */
+QString unitsText(qint64 units, int decimals)
+{
+    long double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return drawing::formatFixed((long double)units / scale, decimals, u',');
+}
+
+/**
+ * A setting that moves scroll bar `bar`: the value in units of its last decimal is
+ * position × `unitsPerStep` + `offset`, so the grid of values is exactly the bar's positions.
+ */
+OptionSpec settingOption(const QString &name, const QString &valueName, const QString &what,
+                         int bar, int decimals, int unitsPerStep, int offset, const QString &unit)
+{
+    const qint64 min = qint64(kBarLimits[bar].first) * unitsPerStep + offset;
+    const qint64 max = qint64(kBarLimits[bar].second) * unitsPerStep + offset;
+    const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
+    const QString allowed =
+        QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
+            .arg(unitsText(min, decimals), unitsText(max, decimals), unit, step);
+    auto apply = [=](const QString &value, StartOptions &options) -> QString {
+        const Decimal d = readDecimal(value, decimals);
+        const QString shown = value.trimmed();
+        if (!d.isNumber)
+            return QStringLiteral("„%1” nie jest liczbą; %2").arg(value, allowed);
+        if (d.units < min || d.units > max || (d.finer && d.units == max))
+            return QStringLiteral("%1 jest poza zakresem; %2").arg(shown, allowed);
+        if (d.finer || (d.units - offset) % unitsPerStep != 0)
+            return QStringLiteral("%1 nie pasuje do kroku %2; %3").arg(shown, step, allowed);
+        options.positions[bar] = int((d.units - offset) / unitsPerStep);
+        return {};
+    };
+    return {{name},
+            valueName,
+            what + QStringLiteral(": od ") + unitsText(min, decimals) + QStringLiteral(" do ")
+                + unitsText(max, decimals) + u' ' + unit + QStringLiteral(", co ") + step,
+            apply,
+            allowed};
+}
+
+OptionSpec fileOption(const QString &name, const QString &help, QString StartOptions::*path)
+{
+    auto apply = [path](const QString &value, StartOptions &options) -> QString {
+        if (value.isEmpty())
+            return QStringLiteral("pusta nazwa pliku; podaj nazwę pliku do zapisania");
+        options.*path = value;
+        return {};
+    };
+    return {{name}, QStringLiteral("PLIK"), help, apply, QStringLiteral("podaj nazwę pliku")};
+}
+
+const std::vector<OptionSpec> &optionSpecs()
+{
+    static const std::vector<OptionSpec> specs {
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         {},
+         QStringLiteral("wypisuje tę pomoc i kończy pracę"),
+         {},
+         {}},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         {},
+         QStringLiteral("wypisuje wersję programu i kończy pracę"),
+         {},
+         {}},
+        settingOption(QStringLiteral("lambda"), QStringLiteral("NM"),
+                      QStringLiteral("długość fali"), 0, 0, 1, 379, QStringLiteral("nm")),
+        settingOption(QStringLiteral("d"), QStringLiteral("MM"),
+                      QStringLiteral("odległość szczelin"), 1, 3, 1, 0, QStringLiteral("mm")),
+        settingOption(QStringLiteral("L"), QStringLiteral("M"),
+                      QStringLiteral("odległość od ekranu"), 2, 2, 1, -20, QStringLiteral("m")),
+        settingOption(QStringLiteral("a"), QStringLiteral("NM"),
+                      QStringLiteral("szerokość szczelin"), 3, 0, 100, 0, QStringLiteral("nm")),
+        {{QStringLiteral("a-small")},
+         {},
+         QStringLiteral("bardzo wąskie szczeliny (opcja „a << λ”)"),
+         [](const QString &, StartOptions &options) {
+             options.narrowSlits = true;
+             return QString();
+         },
+         {}},
+        fileOption(QStringLiteral("export-png"),
+                   QStringLiteral("zapisuje obraz okna (632 × 434 piksele) do pliku PNG "
+                                  "i kończy pracę bez otwierania okna"),
+                   &StartOptions::pngPath),
+        fileOption(QStringLiteral("export-csv"),
+                   QStringLiteral("zapisuje dane 361 kolumn ekranu (x, I/I₀, R, G, B) do pliku "
+                                  "CSV i kończy pracę bez otwierania okna"),
+                   &StartOptions::csvPath),
+    };
+    return specs;
+}
+
+/** "-h, --help" or "--lambda": one dash before a one-letter name only where it is not alone. */
+QString spelledNames(const OptionSpec &spec)
+{
+    QStringList spelled;
+    for (const QString &name : spec.names)
+        spelled << (name.size() == 1 && spec.names.size() > 1 ? QStringLiteral("-")
+                                                              : QStringLiteral("--"))
+                + name;
+    return spelled.join(QStringLiteral(", "));
+}
+
+constexpr qsizetype kHelpIndent = 24;
+constexpr qsizetype kHelpWidth = 79;
+
+/** One line of help broken at spaces to fit a terminal, continued under the descriptions. */
+QString wrapped(const QString &line)
+{
+    QString text;
+    QString rest = line;
+    while (rest.size() > kHelpWidth) {
+        const qsizetype space = rest.lastIndexOf(u' ', kHelpWidth);
+        if (space <= kHelpIndent)
+            break;
+        text += rest.left(space) + u'\n';
+        rest = QString(kHelpIndent, u' ') + rest.mid(space + 1);
+    }
+    return text + rest + u'\n';
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral("Użycie: falorys [OPCJE]\n"
+                                  "Dyfrakcja i interferencja światła na dwóch szczelinach.\n"
+                                  "\n"
+                                  "Opcje:\n");
+    for (const OptionSpec &spec : optionSpecs()) {
+        QString left = QStringLiteral("  ") + spelledNames(spec);
+        if (!spec.valueName.isEmpty())
+            left += u' ' + spec.valueName;
+        text += wrapped(left.leftJustified(kHelpIndent - 1) + u' ' + spec.help);
+    }
+    text += QStringLiteral(
+        "\n"
+        "Liczby dziesiętne można pisać z kropką albo z przecinkiem (0.030 lub 0,030).\n"
+        "Bez opcji program zaczyna od 380 nm, 0,020 mm, 1,50 m i 1000 nm.\n"
+        "Po błędnej opcji lub wartości program mówi, co jest nie tak, nie otwiera okna\n"
+        "i kończy pracę z kodem 2.\n"
+        "\n"
+        "Przykłady:\n"
+        "  falorys --lambda 650 --d 0,030 --L 1,80 --a 5000\n"
+        "  falorys --lambda 532 --a-small --export-png wzor.png --export-csv wzor.csv\n");
+    return text;
+}
+
+const OptionSpec *specNamed(QStringView name)
+{
+    for (const OptionSpec &spec : optionSpecs())
+        if (spec.names.contains(name))
+            return &spec;
+    return nullptr;
+}
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+CommandLine failure(const QString &line)
+{
+    CommandLine result;
+    result.action = CommandLine::Action::Fail;
+    result.text = QStringLiteral("falorys: ") + line;
+    return result;
+}
+
+/** Why QCommandLineParser refused the arguments, in the program's words. */
+CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        QStringList known;
+        for (const OptionSpec &spec : optionSpecs())
+            known << QStringLiteral("--") + spec.names.last();
+        return failure(QStringLiteral("nieznana opcja „%1”; dozwolone opcje: %2")
+                           .arg(dashed(parser.unknownOptionNames().first()),
+                                known.join(QStringLiteral(", "))));
+    }
+    // The parser's other refusals: a switch given a value ("--a-small=1"), or an option that
+    // needs a value given none (it takes the next argument whatever it is, so only the last).
+    for (const QString &argument : arguments.mid(1)) {
+        const qsizetype equals = argument.indexOf(u'=');
+        if (!argument.startsWith(QStringLiteral("--")) || equals < 0)
+            continue;
+        const OptionSpec *spec = specNamed(QStringView(argument).mid(2, equals - 2));
+        if (spec && spec->valueName.isEmpty())
+            return failure(
+                QStringLiteral("opcja %1 nie przyjmuje wartości").arg(argument.left(equals)));
+    }
+    const QString last = arguments.value(arguments.size() - 1);
+    const qsizetype dashes = last.startsWith(QStringLiteral("--")) ? 2 : 1;
+    const OptionSpec *spec = specNamed(QStringView(last).mid(dashes));
+    if (spec && !spec->valueName.isEmpty())
+        return failure(QStringLiteral("%1: brak wartości; %2").arg(last, spec->allowed));
+    return failure(parser.errorText());
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    QList<QCommandLineOption> options;
+    for (const OptionSpec &spec : optionSpecs())
+        options.append(QCommandLineOption(spec.names, spec.help, spec.valueName));
+    parser.addOptions(options);
+    if (!parser.parse(arguments))
+        return parseFailure(parser, arguments);
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("nieoczekiwany argument „%1”; program przyjmuje tylko "
+                                      "opcje, ich listę wypisuje falorys --help")
+                           .arg(parser.positionalArguments().first()));
+
+    CommandLine result;
+    if (parser.isSet(QStringLiteral("help"))) {
+        result.action = CommandLine::Action::ShowHelp;
+        result.text = helpText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.action = CommandLine::Action::ShowVersion;
+        result.text = QStringLiteral("falorys " FALORYS_VERSION "\n");
+        return result;
+    }
+    for (const OptionSpec &spec : optionSpecs()) {
+        const QString &name = spec.names.last();
+        if (!spec.apply || !parser.isSet(name))
+            continue;
+        // Every value given is checked; the last one counts.
+        const QStringList values =
+            spec.valueName.isEmpty() ? QStringList {QString()} : parser.values(name);
+        for (const QString &value : values) {
+            const QString reason = spec.apply(value, result.options);
+            if (!reason.isEmpty())
+                return failure(QStringLiteral("--") + name + QStringLiteral(": ") + reason);
+        }
+    }
+    return result;
+}
+
+} // namespace windows

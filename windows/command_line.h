@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace windows {
+
+/** What the command line asks of this run, each setting as the scroll-bar position it means. */
+struct StartOptions
+{
+    /** Positions to move suwak1, suwak2, suwak3 and suwak_a to; empty keeps the start position. */
+    std::array<std::optional<int>, 4> positions;
+    bool narrowSlits = false; ///< select "a <<"
+    QString pngPath; ///< write the client image here and end, without a window
+    QString csvPath; ///< write the screen columns here and end, without a window
+
+    bool exports() const { return !pngPath.isNull() || !csvPath.isNull(); }
+};
+
+/** The outcome of reading the command line. */
+struct CommandLine
+{
+    enum class Action {
+        Run, ///< start (or export) with `options`
+        ShowHelp, ///< print `text` (the help) to stdout, exit 0
+        ShowVersion, ///< print `text` (the version line) to stdout, exit 0
+        Fail, ///< print `text` (one line naming the option and what it allows) to stderr, exit 2
+    };
+    Action action = Action::Run;
+    StartOptions options;
+    QString text;
+};
+
+/** Exit code of a run whose command line was wrong or whose output could not be written. */
+inline constexpr int kUsageExitCode = 2;
+
+/** Reads `arguments` (the program's name first, as in argv). Needs no application object. */
+CommandLine parseCommandLine(const QStringList &arguments);
+
+} // namespace windows

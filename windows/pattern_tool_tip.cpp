@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "pattern_tool_tip.h"
+
+#include "intensity_graph.h"
+#include "lambda.h"
+#include "screen_strip.h"
+
+#include <QHelpEvent>
+#include <QRect>
+#include <QToolTip>
+#include <QWidget>
+
+namespace windows {
+
+namespace {
+
+// The strip's last row lies under the apparatus diagram.
+const QRect kStrip(drawing::kStripOrigin, drawing::kStripSize - QSize(0, 1));
+const QRect kGraph(drawing::kGraphOrigin, drawing::kGraphSize);
+
+/** The strip or the graph, whichever holds `p`; null for neither. */
+const QRect *pictureAt(QPoint p)
+{
+    return kStrip.contains(p) ? &kStrip : kGraph.contains(p) ? &kGraph : nullptr;
+}
+
+/** Signed text with a true minus sign, as printed text has it. */
+QString withMinus(QString text)
+{
+    if (text.startsWith(u'-'))
+        text[0] = QChar(0x2212);
+    return text;
+}
+
+} // namespace
+
+PatternToolTip::PatternToolTip(const TForm1 &form, QObject *parent) : QObject(parent), m_form(form)
+{
+}
+
+QString PatternToolTip::textAt(QPoint p) const
+{
+    const QRect *area = pictureAt(p);
+    if (!area)
+        return {};
+    // Column i of both pictures shows x = 180 − i millimetres.
+    const int xMm = optics::IntensityProfile::kMaxOffset - (p.x() - area->left());
+    const double intensity = optics::natezenie(m_form.parameters(), double(xMm));
+    const QChar separator = m_form.decimalSeparator();
+    return QStringLiteral("Położenie na ekranie: x = %1 cm\nNatężenie względne: I/I₀ = %2")
+        .arg(withMinus(drawing::formatFixed(xMm / 10.0L, 1, separator)),
+             drawing::formatFixed(intensity, 3, separator));
+}
+
+bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    auto *widget = static_cast<QWidget *>(watched);
+    const QRect *area = pictureAt(help->pos());
+    if (!area) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    // Valid for this column only: moving on to the next one asks again.
+    const QRect column(help->pos().x(), area->top(), 1, area->height());
+    QToolTip::showText(help->globalPos(), textAt(help->pos()), widget, column);
+    return true;
+}
+
+} // namespace windows
