@@ -300,10 +300,51 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
     return failure(parser.errorText());
 }
 
+/**
+ * The arguments without Qt's own options (-reverse, -platform NAME, -style NAME, ...), which
+ * the application object reads and takes away later, as on every Qt program's command line.
+ */
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    static const QStringList flags {
+        QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb"),  QStringLiteral("sync"),
+    };
+    static const QStringList withValue {
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("session"),       QStringLiteral("qwindowgeometry"),
+        QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+        QStringLiteral("display"),       QStringLiteral("geometry"),
+        QStringLiteral("title"),         QStringLiteral("visual"),
+    };
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        // Qt takes them with one dash or two, and some as NAME=VALUE.
+        QString name = argument.startsWith(QStringLiteral("--")) ? argument.mid(2)
+            : argument.startsWith(u'-')                          ? argument.mid(1)
+                                                                 : QString();
+        const bool joined = name.contains(u'=');
+        name = name.section(u'=', 0, 0);
+        if (i > 0 && flags.contains(name))
+            continue;
+        if (i > 0 && withValue.contains(name)) {
+            if (!joined)
+                ++i; // its value
+            continue;
+        }
+        kept << argument;
+    }
+    return kept;
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &allArguments)
 {
+    const QStringList arguments = withoutQtOptions(allArguments);
     QCommandLineParser parser;
     QList<QCommandLineOption> options;
     for (const OptionSpec &spec : optionSpecs())

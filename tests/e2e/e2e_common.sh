@@ -7,7 +7,7 @@
 
 if [ -z "${FALORYS_E2E_DISPLAY_READY:-}" ]; then
     export FALORYS_E2E_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 ${FALORYS_E2E_SCREEN:-1024x768}x24" bash "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb
@@ -76,6 +76,8 @@ cy=0
 # and menu_y (the row of the menu bar's titles). Its standard error goes to $program_stderr
 # when that is set.
 program_args=()
+# The presentation size the window is expected at: its client area is 632 x 434 times this.
+scale=1
 start_program() { # [prefix...]
     if [ -n "${program_stderr:-}" ]; then
         "$@" "$falorys" "${program_args[@]}" 2>>"$program_stderr" &
@@ -87,17 +89,18 @@ start_program() { # [prefix...]
         head -n 1) || fail "the main window did not appear"
     local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH" -eq 632 ] || fail "window width $WIDTH, expected 632"
-    [ "$HEIGHT" -gt 434 ] || fail "window height $HEIGHT leaves no room for the menu bar"
+    [ "$WIDTH" -eq $((632 * scale)) ] || fail "window width $WIDTH, expected $((632 * scale))"
+    [ "$HEIGHT" -gt $((434 * scale)) ] || fail "window height $HEIGHT leaves no room for the menu"
     cx=$X
-    cy=$((Y + HEIGHT - 434))
-    menu_y=$((Y + (HEIGHT - 434) / 2))
+    cy=$((Y + HEIGHT - 434 * scale))
+    menu_y=$((Y + (HEIGHT - 434 * scale) / 2))
 }
 
 # A screenshot of the client area alone, in $work/$1.png.
 shoot_client() {
     import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "632x434+$cx+$cy" +repage "$work/$1.png"
+    convert "$work/screen.png" -crop "$((632 * scale))x$((434 * scale))+$cx+$cy" +repage \
+        "$work/$1.png"
 }
 
 # Waits up to 10 s until the strip's centre is (or, with "not", is no longer) the colour $1,
