@@ -46,14 +46,16 @@ struct ClientArea
     ClientArea() { image.fill(Qt::lightGray); }
 };
 
-// rys_ekran: four readouts, 361 intensities and the 361 × 40 strip.
+// rys_ekran: the parameters, the profile (181 evaluations), four readouts and the strip.
 void screenStripPass(benchmark::State &state)
 {
     ClientArea client;
     int suwak1 = 0;
     for (auto _ : state) {
-        drawing::drawScreenStrip(client.window, {1 + suwak1, 20, 170, 10}, tables(), client.params,
-                                 QLatin1Char(','));
+        optics::readScrollPositions(client.params, tables(), 1 + suwak1, 20, 170);
+        const optics::IntensityProfile profile(client.params);
+        drawing::drawReadouts(client.window, {1 + suwak1, 20, 170, 10}, QLatin1Char(','));
+        drawing::drawPatternStrip(client.window, profile, tables());
         suwak1 = (suwak1 + 1) % 381;
     }
 }
@@ -91,15 +93,6 @@ void memoryFloor(benchmark::State &state)
     }
 }
 BENCHMARK(memoryFloor);
-
-// rys_wykres1: the panel with its 357 wide segments.
-void graphPass(benchmark::State &state)
-{
-    ClientArea client;
-    for (auto _ : state)
-        drawing::drawIntensityGraph(client.window, client.params, tables());
-}
-BENCHMARK(graphPass);
 
 // rys_rysunek1 at the start state: 5 wave lines, 18 arcs, 4 arrows, 2 labels.
 void diagramPass(benchmark::State &state)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "apparatus_diagram.h"
 
+#include "rounding.h"
+#include "scroll_ranges.h"
+
 #include <QPoint>
 
 #include <algorithm>
@@ -9,30 +12,18 @@
 
 namespace drawing {
 
-namespace {
-
-// Nearest integer, ties to the even neighbour. Anything beyond ±2^30 (or not a number) stays
-// far off every surface instead of overflowing.
-int roundEven(double v)
-{
-    constexpr double kFar = 1 << 30;
-    return int(std::fmax(-kFar, std::fmin(kFar, std::nearbyint(v))));
-}
-
-} // namespace
-
 void drawApparatusDiagram(Surface &paintBox, int suwak2, int suwak3, int nr_fali,
                           const optics::SpectrumTables &tables)
 {
     // Out-of-range positions could put the picture anywhere; the scroll bars never produce them.
-    suwak2 = std::clamp(suwak2, 20, 40);
-    const int y_sz = std::clamp(suwak3, 170, 220);
-    const int s = roundEven(20.0 - suwak2 / 2.0);
+    suwak2 = optics::kSuwak2Range.clamp(suwak2);
+    const int y_sz = optics::kSuwak3Range.clamp(suwak3);
+    const int s = roundHalfEven(20.0 - suwak2 / 2.0);
     const int x1 = 150 + s;
     const int x2 = 210 - s;
     const int ym = y_sz / 2;
 
-    Bitmap bmp_rysunek(kDiagramSize.width(), kDiagramSize.height());
+    Bitmap bmp_rysunek(kDiagramSize.width(), kDiagramSize.height(), paintBox);
     Surface &canvas = bmp_rysunek.canvas();
     canvas.font().name = QStringLiteral("Arial");
     canvas.font().height = -12;
@@ -78,12 +69,12 @@ void drawApparatusDiagram(Surface &paintBox, int suwak2, int suwak3, int nr_fali
 void fale(Surface &bmp_rysunek, int x1, int x2, int y_sz, int nr_fali,
           const optics::SpectrumTables &tables)
 {
-    const int n = std::clamp(nr_fali, 1, optics::kSpectrumSize);
+    const int n = optics::kSuwak1Range.clamp(nr_fali);
     // The wavelengths are 380..760 nm; the floor keeps a corrupt table from dividing by zero.
-    const int c = std::max(1, roundEven(tables.tab_lambda[n] / 20.0));
+    const int c = std::max(1, roundHalfEven(tables.tab_lambda[n] / 20.0));
     const int band = 260 - y_sz;
     const int N = std::max(0, band / c);
-    const int m = roundEven((band - N * c) / 2.0);
+    const int m = roundHalfEven((band - N * c) / 2.0);
 
     for (int k = 0; k <= N; ++k) { // incident waves, from the bottom upwards
         bmp_rysunek.pen().colour = tables.colour(n);
@@ -95,8 +86,8 @@ void fale(Surface &bmp_rysunek, int x1, int x2, int y_sz, int nr_fali,
     // Wavefronts: the upper part of each circle round a slit, a little wider on the left.
     int r = c;
     do {
-        const int dx = roundEven(r / 2.0);
-        const int dy = roundEven(r * std::sqrt(3.0) / 2.0);
+        const int dx = roundHalfEven(r / 2.0);
+        const int dy = roundHalfEven(r * std::sqrt(3.0) / 2.0);
         for (int x : {x1, x2})
             bmp_rysunek.Arc(x - r, y_sz - r, x + r, y_sz + r, x + dx, y_sz - dy, x - dx - 2,
                             y_sz - dy);
@@ -121,8 +112,8 @@ void wektor(Surface &bmp_rysunek, int xpocz, int ypocz, int xkonca, int ykonca, 
     const double by = ykonca - wsp * dy;
     const std::array<QPoint, 3> head {
         QPoint(xkonca, ykonca),
-        QPoint(roundEven(bx - 3 * dy / len), roundEven(by + 3 * dx / len)),
-        QPoint(roundEven(bx + 3 * dy / len), roundEven(by - 3 * dx / len)),
+        QPoint(roundHalfEven(bx - 3 * dy / len), roundHalfEven(by + 3 * dx / len)),
+        QPoint(roundHalfEven(bx + 3 * dy / len), roundHalfEven(by - 3 * dx / len)),
     };
     bmp_rysunek.Polygon(head);
 }

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "font_mapping.h"
 
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace drawing {
@@ -40,34 +37,6 @@ QStringList familiesFor(const QString &name)
         return {face.isEmpty() ? QStringLiteral("DejaVu Sans") : face,
                 QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
     return {face};
-}
-
-// The pixel size whose ascent + descent comes nearest to a cell height.
-int pixelSizeForCellHeight(const QFont &font, int cellHeight)
-{
-    if (!qGuiApp)
-        return cellHeight;
-    const auto cellOf = [&font](int pixelSize) {
-        QFont probe = font;
-        probe.setPixelSize(pixelSize);
-        const QFontMetrics metrics(probe);
-        return metrics.ascent() + metrics.descent();
-    };
-    const int atHeight = std::max(cellOf(cellHeight), 1);
-    const int guess =
-        std::clamp(int(std::lround(double(cellHeight) * cellHeight / atHeight)), 1, kMaxPixelSize);
-    int best = guess;
-    int bestError = std::abs(cellOf(guess) - cellHeight);
-    for (int candidate : {guess - 1, guess + 1}) {
-        if (candidate < 1 || candidate > kMaxPixelSize)
-            continue;
-        const int error = std::abs(cellOf(candidate) - cellHeight);
-        if (error < bestError || (error == bestError && candidate < best)) {
-            best = candidate;
-            bestError = error;
-        }
-    }
-    return best;
 }
 
 } // namespace
@@ -109,13 +78,10 @@ QFont toQFont(const Font &font)
     result.setStyleStrategy(QFont::NoSubpixelAntialias);
     result.setHintingPreference(QFont::PreferFullHinting);
 
-    const int height = std::clamp(font.height, -kMaxPixelSize, kMaxPixelSize);
-    if (height < 0)
-        result.setPixelSize(-height);
-    else if (height > 0)
-        result.setPixelSize(pixelSizeForCellHeight(result, height));
-    else
-        result.setPixelSize(kDefaultPixelSize);
+    // Every height the program asks for is negative: a character height in pixels. A positive
+    // one is taken the same way.
+    const int height = std::abs(std::clamp(font.height, -kMaxPixelSize, kMaxPixelSize));
+    result.setPixelSize(height > 0 ? height : kDefaultPixelSize);
     return result;
 }
 

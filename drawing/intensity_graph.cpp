@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "intensity_graph.h"
 
-#include "raster_round.h"
+#include "rounding.h"
+#include "scroll_ranges.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +15,7 @@ namespace {
 // 74 − round(72·I), ties to even; the value lies in 0..72.
 int rowOf(long double value)
 {
-    return 74 - raster::nearestEven(value);
+    return 74 - roundHalfEven(value);
 }
 
 } // namespace
@@ -24,18 +25,12 @@ int graphRow(const optics::Parameters &params, double x)
     return rowOf(optics::graphValue(optics::intensityTerms(params, x)));
 }
 
-void drawIntensityGraph(Surface &window, const optics::Parameters &params,
-                        const optics::SpectrumTables &tables)
-{
-    drawIntensityGraph(window, optics::IntensityProfile(params), tables);
-}
-
 void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile,
                         const optics::SpectrumTables &tables)
 {
     const int w = kGraphSize.width();
     const int h = kGraphSize.height();
-    Bitmap graph(w, h);
+    Bitmap graph(w, h, window);
     Surface &canvas = graph.canvas();
 
     canvas.brush().colour = clBtnFace;
@@ -48,7 +43,7 @@ void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile
     canvas.MoveTo(w - 1, 0);
     canvas.LineTo(w - 1, h - 1);
 
-    const int n = std::clamp(profile.parameters().nr_fali, 1, optics::kSpectrumSize);
+    const int n = optics::kSuwak1Range.clamp(profile.parameters().nr_fali);
     canvas.pen().colour = tables.colour(n);
     canvas.pen().width = 2;
     // Column c stands for x = 180 − c; the points of columns 2 to 359 are joined by 357 segments.

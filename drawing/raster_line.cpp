@@ -2,6 +2,7 @@
 #include "raster_line.h"
 
 #include "raster_polygon.h"
+#include "rounding.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -11,39 +12,25 @@ namespace drawing::raster {
 
 namespace {
 
-// Rounds a non-negative value to the nearest integer, halves away from zero.
-std::int64_t roundHalfAway(double v)
+// The rounded half-widths of a slanted wide line's band, before their signs are set.
+struct BandHalfWidths
 {
-    return std::int64_t(v + 0.5);
-}
+    Point n; // (round(wx / 2), round(wy / 2))
+    Point m; // (round((wx + 1) / 2), round((wy + 1) / 2))
+};
 
-// Pen width 2 on lines this short: the half-widths decided in integers (see bandHalfWidths).
-constexpr std::int64_t kExactReach = 4096;
-
-} // namespace
-
-BandHalfWidths bandHalfWidthsInReals(std::int64_t dx, std::int64_t dy, int width)
+// With len = hypot(dx, dy), wx = width · |dy| / len and wy = width · |dx| / len, each half
+// rounded with halves away from zero.
+BandHalfWidths bandHalfWidths(std::int64_t dx, std::int64_t dy, int width)
 {
     const double len = std::sqrt(double(dx * dx + dy * dy));
     const double wx = double(width) * double(std::abs(dy)) / len;
     const double wy = double(width) * double(std::abs(dx)) / len;
-    return {{roundHalfAway(wx / 2), roundHalfAway(wy / 2)},
-            {roundHalfAway((wx + 1) / 2), roundHalfAway((wy + 1) / 2)}};
+    return {{roundHalfAwayFromZero(wx / 2), roundHalfAwayFromZero(wy / 2)},
+            {roundHalfAwayFromZero((wx + 1) / 2), roundHalfAwayFromZero((wy + 1) / 2)}};
 }
 
-BandHalfWidths bandHalfWidths(std::int64_t dx, std::int64_t dy, int width)
-{
-    const std::int64_t ax = std::abs(dx);
-    const std::int64_t ay = std::abs(dy);
-    if (width != 2 || ax > kExactReach || ay > kExactReach)
-        return bandHalfWidthsInReals(dx, dy, width);
-    // Width 2: wx / 2 = |dy| / len lies in (0, 1), so n.x is 1 exactly when |dy| / len >= 1/2,
-    // that is 3 dy² >= dx², never with equality (√3 is irrational); likewise n.y. (wx + 1) / 2
-    // lies strictly between 1/2 and 3/2, so m = (1, 1). Within this reach the real values stay
-    // more than 1e-9 from every rounding edge, far beyond the error of the arithmetic in
-    // doubles, so both ways agree (and the tests compare them).
-    return {{3 * ay * ay > ax * ax ? 1 : 0, 3 * ax * ax > ay * ay ? 1 : 0}, {1, 1}};
-}
+} // namespace
 
 void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
 {
@@ -66,12 +53,8 @@ void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
             return;
         const std::int64_t y0 = std::max(dy > 0 ? from.y : to.y + 1, target.top());
         const std::int64_t y1 = std::min(dy > 0 ? to.y - 1 : from.y, target.bottom());
-        if (y0 > y1)
-            return;
-        QRgb *pixel = target.row(y0) + from.x;
-        const qsizetype stride = target.stride();
-        for (std::int64_t n = y1 - y0 + 1; n > 0; --n, pixel += stride)
-            *pixel = rgb;
+        for (std::int64_t y = y0; y <= y1; ++y)
+            *target.pixel(from.x, y) = rgb;
         return;
     }
 
@@ -124,12 +107,6 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
     const std::int64_t y = centre.y;
     switch (width) {
     case 2: // the 2 x 2 block up and left of the point
-        if (target.contains(x - 1, y - 1) && target.contains(x, y)) {
-            QRgb *upper = target.row(y - 1);
-            QRgb *lower = target.row(y);
-            upper[x - 1] = upper[x] = lower[x - 1] = lower[x] = rgb;
-            return;
-        }
         target.fillRect(x - 1, y - 1, x, y, rgb);
         return;
     case 3: // the five-pixel plus
@@ -138,30 +115,8 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
         target.plot(x, y + 1, rgb);
         return;
     default:
-        break;
-    }
-    if (width <= 1) {
         target.plot(x, y, rgb);
         return;
-    }
-    // Wider pens: offsets -w/2 .. w-1-w/2 on each axis; a pixel belongs to the dot when twice
-    // its distance from the dot's centre, squared, is at most w^2 - w. That gives the block and
-    // the plus above, and a 4 x 4 or 5 x 5 square without its corners for widths 4 and 5.
-    const std::int64_t w = width;
-    const std::int64_t first = -(w / 2);
-    const std::int64_t last = w - 1 - w / 2;
-    const std::int64_t shift = w % 2 == 0 ? 1 : 0;
-    const std::int64_t limit = w * w - w;
-    for (std::int64_t j = first; j <= last; ++j) {
-        const std::int64_t dj = 2 * j + shift;
-        std::int64_t i0 = first;
-        while (i0 <= last && (2 * i0 + shift) * (2 * i0 + shift) + dj * dj > limit)
-            ++i0;
-        if (i0 > last)
-            continue;
-        // The row is symmetric about the dot's centre.
-        const std::int64_t i1 = -i0 - shift;
-        target.fillRow(y + j, x + i0, x + i1, rgb);
     }
 }
 

@@ -17,44 +17,8 @@ struct Edge
     Point bottom;
 };
 
-// The fill, with room for the edges and the crossings of one row supplied by the caller.
-void fillWith(const RasterTarget &target, std::span<const Point> points, QRgb rgb, Edge *edges,
-              std::int64_t *crossings)
-{
-    std::size_t edgeCount = 0;
-    std::int64_t yMin = points.front().y;
-    std::int64_t yMax = points.front().y;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const Point a = points[i];
-        const Point b = points[(i + 1) % points.size()];
-        yMin = std::min(yMin, a.y);
-        yMax = std::max(yMax, a.y);
-        if (a.y == b.y)
-            continue; // horizontal edges cross no row
-        edges[edgeCount++] = a.y < b.y ? Edge {a, b} : Edge {b, a};
-    }
-
-    const std::int64_t firstRow = std::max(yMin, target.top());
-    const std::int64_t lastRow = std::min(yMax - 1, target.bottom());
-    // Crossings are kept as the first pixel column at or right of the exact crossing: a span
-    // xl <= x < xr is then the columns ceil(xl) .. ceil(xr) - 1, exactly.
-    for (std::int64_t y = firstRow; y <= lastRow; ++y) {
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < edgeCount; ++i) {
-            const Edge &e = edges[i];
-            if (y < e.top.y || y >= e.bottom.y)
-                continue;
-            const std::int64_t dy = e.bottom.y - e.top.y;
-            crossings[count++] = ceilDiv(e.top.x * dy + (y - e.top.y) * (e.bottom.x - e.top.x), dy);
-        }
-        std::sort(crossings, crossings + count);
-        for (std::size_t i = 0; i + 1 < count; i += 2)
-            target.fillRow(y, crossings[i], crossings[i + 1] - 1, rgb);
-    }
-}
-
 // The crossings of one line with the rows, walked downwards: `x` is the first column at or
-// right of the exact crossing of the current row (as fillWith computes it for an edge), and
+// right of the exact crossing of the current row (as fillPolygon computes it for an edge), and
 // `slack` how far x lies right of that crossing, in units of 1 / den.
 struct LineWalk
 {
@@ -94,18 +58,14 @@ std::int64_t floorDivNear(std::int64_t a, std::int64_t b)
     return b == 1 ? a : floorDiv(a, b);
 }
 
-// The line through `on` that moves dx columns per den rows, walked from `row` on. Written field
-// by field: a walk copied whole just after being built would be read back in wider pieces than
-// it was written, which the processor cannot forward.
-void startLine(LineWalk &walk, Point on, std::int64_t dx, std::int64_t den, std::int64_t row)
+// The line through `on` that moves dx columns per den rows, walked from `row` on.
+LineWalk startLine(Point on, std::int64_t dx, std::int64_t den, std::int64_t row)
 {
     // x = ceil(n / den) with n = on.x * den + (row - on.y) * dx, kept as on.x + ceil(rest / den).
     const std::int64_t rest = (row - on.y) * dx;
-    walk.x = on.x + ceilDivNear(rest, den);
-    walk.slack = (walk.x - on.x) * den - rest;
-    walk.step = floorDivNear(dx, den);
-    walk.carry = dx - walk.step * den;
-    walk.den = den;
+    const std::int64_t x = on.x + ceilDivNear(rest, den);
+    const std::int64_t step = floorDivNear(dx, den);
+    return {x, (x - on.x) * den - rest, step, dx - step * den, den};
 }
 
 // The two parallel lines through p and q in direction d (not horizontal), as walks from `row`
@@ -116,8 +76,8 @@ void startSlab(Point d, Point p, Point q, std::int64_t row, LineWalk &low, LineW
     const std::int64_t dx = d.y > 0 ? d.x : -d.x; // columns per row, going down
     // Parallel lines keep their order: compare the exact crossings of one row.
     const bool pIsLeft = (p.x - q.x) * den + (q.y - p.y) * dx < 0;
-    startLine(low, pIsLeft ? p : q, dx, den, row);
-    startLine(high, pIsLeft ? q : p, dx, den, row);
+    low = startLine(pIsLeft ? p : q, dx, den, row);
+    high = startLine(pIsLeft ? q : p, dx, den, row);
 }
 
 // A line that never limits a row: a slab whose direction is horizontal bounds rows, not
@@ -164,22 +124,6 @@ void fillParallelogram(const RasterTarget &target, Point corner, Point side, Poi
     else
         low2 = kUnbounded(-kFar), high2 = kUnbounded(kFar);
 
-    const std::int64_t xMin = std::min(std::min(corner.x, c1.x), std::min(c2.x, c3.x));
-    const std::int64_t xMax = std::max(std::max(corner.x, c1.x), std::max(c2.x, c3.x));
-    if (xMin >= target.left() && xMax - 1 <= target.right()) {
-        // Every span lies within the corners' columns, here inside the clip: no clipping per row.
-        QRgb *pixels = target.row(firstRow);
-        for (std::int64_t y = firstRow; y < end; ++y, pixels += target.stride()) {
-            const std::int64_t right = std::min(high1.x, high2.x);
-            for (std::int64_t x = std::max(low1.x, low2.x); x < right; ++x)
-                pixels[x] = rgb;
-            low1.advance();
-            high1.advance();
-            low2.advance();
-            high2.advance();
-        }
-        return;
-    }
     for (std::int64_t y = firstRow; y < end; ++y) {
         target.fillRow(y, std::max(low1.x, low2.x), std::min(high1.x, high2.x) - 1, rgb);
         low1.advance();
@@ -193,17 +137,35 @@ void fillPolygon(const RasterTarget &target, std::span<const Point> points, QRgb
 {
     if (points.size() < 3 || target.isEmpty())
         return;
-    // Arrowheads and wide-pen bands are small: their buffers live on the stack.
-    constexpr std::size_t kInline = 8;
-    if (points.size() <= kInline) {
-        std::array<Edge, kInline> edges;
-        std::array<std::int64_t, kInline> crossings;
-        fillWith(target, points, rgb, edges.data(), crossings.data());
-        return;
+    std::vector<Edge> edges;
+    std::int64_t yMin = points.front().y;
+    std::int64_t yMax = points.front().y;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point a = points[i];
+        const Point b = points[(i + 1) % points.size()];
+        yMin = std::min(yMin, a.y);
+        yMax = std::max(yMax, a.y);
+        if (a.y != b.y) // horizontal edges cross no row
+            edges.push_back(a.y < b.y ? Edge {a, b} : Edge {b, a});
     }
-    std::vector<Edge> edges(points.size());
-    std::vector<std::int64_t> crossings(points.size());
-    fillWith(target, points, rgb, edges.data(), crossings.data());
+
+    const std::int64_t firstRow = std::max(yMin, target.top());
+    const std::int64_t lastRow = std::min(yMax - 1, target.bottom());
+    // Crossings are kept as the first pixel column at or right of the exact crossing: a span
+    // xl <= x < xr is then the columns ceil(xl) .. ceil(xr) - 1, exactly.
+    std::vector<std::int64_t> crossings;
+    for (std::int64_t y = firstRow; y <= lastRow; ++y) {
+        crossings.clear();
+        for (const Edge &e : edges) {
+            if (y < e.top.y || y >= e.bottom.y)
+                continue;
+            const std::int64_t dy = e.bottom.y - e.top.y;
+            crossings.push_back(ceilDiv(e.top.x * dy + (y - e.top.y) * (e.bottom.x - e.top.x), dy));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
+            target.fillRow(y, crossings[i], crossings[i + 1] - 1, rgb);
+    }
 }
 
 } // namespace drawing::raster

@@ -44,39 +44,10 @@ inline std::int64_t floorDiv(std::int64_t a, std::int64_t b)
     return a / b - (a % b < 0 ? 1 : 0);
 }
 
-/**
- * Sets n pixels, n large: in 32-byte stores where the processor has them, else in 16-byte ones
- * (every x86-64 has those), else in 8-byte ones.
- */
-void fillLongRun(QRgb *p, std::size_t n, QRgb rgb);
-
-/**
- * Sets n pixels. Short runs (the spans of lines and pen ends) are written in place, long ones
- * (rectangles, bands) by fillLongRun: a plain std::fill of 32-bit words runs several times
- * slower at our optimisation level.
- */
-inline void fillPixels(QRgb *p, std::size_t n, QRgb rgb)
-{
-    constexpr std::size_t kLongRun = 32;
-    if (n >= kLongRun) {
-        fillLongRun(p, n, rgb);
-        return;
-    }
-    const std::uint64_t pair = (std::uint64_t(rgb) << 32) | rgb;
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        std::memcpy(p + i, &pair, sizeof pair);
-        std::memcpy(p + i + 2, &pair, sizeof pair);
-    }
-    for (; i < n; ++i)
-        p[i] = rgb;
-}
-
-/** True for the pixel formats the rasteriser writes directly (0xAARRGGBB words, opaque). */
+/** The pixel format every surface draws on: 0xFFRRGGBB words. */
 inline bool isRasterFormat(QImage::Format format)
 {
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
-        || format == QImage::Format_ARGB32_Premultiplied;
+    return format == QImage::Format_RGB32;
 }
 
 /**
@@ -121,16 +92,19 @@ public:
         return x >= m_left && x <= m_right && y >= m_top && y <= m_bottom;
     }
 
-    /** Pixels from one row to the next. */
-    qsizetype stride() const { return m_stride; }
-
-    /** Row y of the surface, indexed by surface x; y must lie inside the clip. */
-    QRgb *row(std::int64_t y) const { return m_bits + (y + m_originY) * m_stride + m_originX; }
+    /**
+     * The pixel at surface (x, y), which must lie inside the clip. Its index into the image is
+     * worked out first, so that no pointer outside the image is ever formed.
+     */
+    QRgb *pixel(std::int64_t x, std::int64_t y) const
+    {
+        return m_bits + ((y + m_originY) * m_stride + (x + m_originX));
+    }
 
     void plot(std::int64_t x, std::int64_t y, QRgb rgb) const
     {
         if (contains(x, y))
-            row(y)[x] = rgb;
+            *pixel(x, y) = rgb;
     }
 
     /** Columns x0..x1 (inclusive) of row y. */
@@ -142,7 +116,7 @@ public:
         x1 = std::min(x1, m_right);
         if (x0 > x1)
             return;
-        fillPixels(row(y) + x0, std::size_t(x1 - x0 + 1), rgb);
+        std::fill_n(pixel(x0, y), x1 - x0 + 1, rgb);
     }
 
     /** Columns x0..x1 by rows y0..y1, all inclusive. */
@@ -155,10 +129,23 @@ public:
         y1 = std::min(y1, m_bottom);
         if (x0 > x1 || y0 > y1)
             return;
-        const auto n = std::size_t(x1 - x0 + 1);
-        QRgb *pixels = row(y0) + x0;
-        for (std::int64_t y = y0; y <= y1; ++y, pixels += m_stride)
-            fillPixels(pixels, n, rgb);
+        const std::int64_t width = x1 - x0 + 1;
+        std::int64_t index = (y0 + m_originY) * m_stride + (x0 + m_originX);
+        // Narrow ones (lines, pen ends) row by row; wide ones (backgrounds) as the first row
+        // filled and the others copied from it, which the library does several times faster
+        // than filling words one by one.
+        constexpr std::int64_t kCopiedWidth = 32;
+        if (width < kCopiedWidth) {
+            for (std::int64_t y = y0; y <= y1; ++y, index += m_stride)
+                std::fill_n(m_bits + index, width, rgb);
+            return;
+        }
+        const QRgb *first = m_bits + index;
+        std::fill_n(m_bits + index, width, rgb);
+        for (std::int64_t y = y0 + 1; y <= y1; ++y) {
+            index += m_stride;
+            std::memcpy(m_bits + index, first, std::size_t(width) * sizeof(QRgb));
+        }
     }
 
     /** The clip in image coordinates, for the few operations that hand drawing to Qt. */
@@ -173,7 +160,7 @@ public:
     QPoint origin() const { return QPoint(int(m_originX), int(m_originY)); }
 
     /**
-     * Copies `source` (an RGB32 or ARGB32 image) with its top-left pixel at surface (x, y), row by
+     * Copies `source` (an RGB32 image) with its top-left pixel at surface (x, y), row by
      * row, clipped. The source must not share pixel memory with the target.
      */
     void copyImage(const QImage &source, std::int64_t x, std::int64_t y) const;
@@ -202,7 +189,7 @@ inline void RasterTarget::copyImage(const QImage &source, std::int64_t x, std::i
     const auto bytes = std::size_t(x1 - x0 + 1) * sizeof(QRgb);
     for (std::int64_t row = y0; row <= y1; ++row) {
         const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(int(row - y)));
-        std::memcpy(this->row(row) + x0, from + (x0 - x), bytes);
+        std::memcpy(pixel(x0, row), from + (x0 - x), bytes);
     }
 }
 

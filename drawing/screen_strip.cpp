@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screen_strip.h"
 
-#include "raster_round.h"
+#include "rounding.h"
 
 #include <algorithm>
 #include <array>
@@ -13,37 +13,13 @@ namespace drawing {
 
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
-
 constexpr int kMaxDecimals = 18;
-
-// The scroll bars cannot leave these ranges; anything else is brought back into them so that
-// the tables are never read out of bounds.
-ScrollPositions clamped(const ScrollPositions &p)
-{
-    ScrollPositions c;
-    c.suwak1 = std::clamp(p.suwak1, 1, optics::kSpectrumSize);
-    c.suwak2 = std::clamp(p.suwak2, 20, 40);
-    c.suwak3 = std::clamp(p.suwak3, 170, 220);
-    c.suwak_a = std::clamp(p.suwak_a, 10, 100);
-    return c;
-}
-
-QString wideToDecimal(Wide value)
-{
-    QString digits;
-    do {
-        digits.prepend(QChar(u'0' + char16_t(value % 10)));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
 
 // A colour component scaled by the intensity: the product in extended precision, rounded to
 // the nearest integer with ties to even.
 int scaledComponent(std::int32_t entry, double intensity)
 {
-    return raster::nearestEven((long double)entry * (long double)intensity);
+    return roundHalfEven((long double)entry * (long double)intensity);
 }
 
 } // namespace
@@ -51,39 +27,22 @@ int scaledComponent(std::int32_t entry, double intensity)
 QString formatFixed(long double value, int decimals, QChar separator)
 {
     decimals = std::clamp(decimals, 0, kMaxDecimals);
-    const long double magnitude = std::fabs(value);
-    if (!std::isfinite(value) || magnitude >= 0x1p63L) {
+    long double power = 1; // 10^decimals, exact up to 10^27
+    for (int i = 0; i < decimals; ++i)
+        power *= 10;
+    const long double scaled = value * power;
+    if (!(std::fabs(scaled) < 0x1p62L)) {
         // Far outside anything the program shows: the library's formatting is good enough.
         QString text = QString::number(double(value), 'f', decimals);
         return text.replace(QLatin1Char('.'), separator);
     }
-
-    // magnitude = m · 2^e exactly, m a 64-bit integer. Then magnitude · 10^d = m · 5^d · 2^(e+d),
-    // which 128-bit integers hold, so the rounding below sees the exact binary value.
-    int exponent = 0;
-    const long double fraction = std::frexp(magnitude, &exponent);
-    const auto m = std::uint64_t(std::ldexp(fraction, 64));
-    Wide scaled = m;
-    for (int i = 0; i < decimals; ++i)
-        scaled *= 5;
-    const int shift = -(exponent - 64 + decimals);
-    if (shift <= 0) {
-        scaled <<= -shift;
-    } else if (shift >= 128) {
-        scaled = 0; // less than 2^-1 units of the last decimal: rounds to 0
-    } else {
-        const Wide remainder = scaled & ((Wide(1) << shift) - 1);
-        scaled >>= shift;
-        if (remainder >= Wide(1) << (shift - 1)) // exact halves go away from zero
-            ++scaled;
-    }
-
-    QString digits = wideToDecimal(scaled);
+    const long long units = std::llround(scaled);
+    QString digits = QString::number(units < 0 ? -units : units);
     if (digits.size() <= decimals)
         digits.prepend(QString(decimals + 1 - digits.size(), QLatin1Char('0')));
     if (decimals > 0)
         digits.insert(digits.size() - decimals, separator);
-    if (std::signbit(value) && scaled != 0)
+    if (units < 0)
         digits.prepend(QLatin1Char('-'));
     return digits;
 }
@@ -108,7 +67,7 @@ void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decim
 Colour stripColour(const optics::IntensityProfile &profile, const optics::SpectrumTables &tables,
                    int x)
 {
-    const int n = std::clamp(profile.parameters().nr_fali, 1, optics::kSpectrumSize);
+    const int n = optics::kSuwak1Range.clamp(profile.parameters().nr_fali);
     const double intensity = profile.stripIntensity(x);
     return rgbColour(scaledComponent(tables.tab_r[n], intensity),
                      scaledComponent(tables.tab_g[n], intensity),
@@ -124,7 +83,7 @@ void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
     std::array<Colour, kCentre + 1> colours;
     for (int x = 0; x <= kCentre; ++x)
         colours[x] = stripColour(profile, tables, x);
-    Bitmap strip(kStripSize.width(), kStripSize.height());
+    Bitmap strip(kStripSize.width(), kStripSize.height(), window);
     Surface &canvas = strip.canvas();
     for (int i = 0; i < kStripSize.width(); ++i) {
         canvas.pen().colour = colours[std::abs(kCentre - i)];
@@ -132,18 +91,6 @@ void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
         canvas.LineTo(i, kStripSize.height());
     }
     window.Draw(kStripOrigin.x(), kStripOrigin.y(), strip);
-}
-
-optics::IntensityProfile drawScreenStrip(Surface &window, const ScrollPositions &positions,
-                                         const optics::SpectrumTables &tables,
-                                         optics::Parameters &params, QChar decimalSeparator)
-{
-    const ScrollPositions p = clamped(positions);
-    optics::readScrollPositions(params, tables, p.suwak1, p.suwak2, p.suwak3);
-    drawReadouts(window, p, decimalSeparator);
-    optics::IntensityProfile profile(params);
-    drawPatternStrip(window, profile, tables);
-    return profile;
 }
 
 } // namespace drawing

@@ -5,9 +5,11 @@
 #include "raster_line.h"
 #include "raster_polygon.h"
 #include "raster_target.h"
+#include "rounding.h"
 #include "text_renderer.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace drawing {
@@ -20,21 +22,14 @@ namespace {
 // Extents beyond this are clamped, so that 2 * v * viewport + window fits in 64 bits.
 constexpr std::int64_t kExtentLimit = std::int64_t(1) << 30;
 
-// floor(v * viewport / window + 1/2), exactly: halves round up. A zero window extent cannot
-// scale and leaves the axis pixel for pixel.
+// v * viewport / window to the nearest pixel, halves up. A zero window extent cannot scale and
+// leaves the axis pixel for pixel.
 std::int64_t mapAxis(std::int64_t v, int viewport, int window)
 {
     if (window == 0)
         return v;
-    std::int64_t numerator =
-        2 * v * std::clamp<std::int64_t>(viewport, -kExtentLimit, kExtentLimit);
-    std::int64_t denominator = 2 * std::clamp<std::int64_t>(window, -kExtentLimit, kExtentLimit);
-    numerator += denominator / 2;
-    if (denominator < 0) {
-        numerator = -numerator;
-        denominator = -denominator;
-    }
-    return raster::floorDiv(numerator, denominator);
+    return divideRoundingHalfUp(v * std::clamp<std::int64_t>(viewport, -kExtentLimit, kExtentLimit),
+                                std::clamp<std::int64_t>(window, -kExtentLimit, kExtentLimit));
 }
 
 Point toRaster(QPoint p)
@@ -42,9 +37,8 @@ Point toRaster(QPoint p)
     return {p.x(), p.y()};
 }
 
-// Pens are at least one pixel wide and at most this: a wider request is drawn this wide, so a
-// wild width cannot stall a redraw.
-constexpr int kMaxPenWidth = 255;
+// The widths the pixel rules define; a wider request is drawn this wide.
+constexpr int kMaxPenWidth = 3;
 
 int penWidth(const Pen &pen)
 {
@@ -53,13 +47,22 @@ int penWidth(const Pen &pen)
 
 } // namespace
 
-Surface::Surface(QImage &target, QPoint origin, QSize size)
-    : m_image(target), m_origin(origin), m_size(size.expandedTo(QSize(0, 0)))
+Surface::Surface(QImage &target, QPoint origin, QSize size, const SystemColours &colours)
+    : Surface(target, origin, size, colours, std::make_shared<TextRenderer>())
 {
-    // The rasteriser writes 0xAARRGGBB words; anything else is converted once, here.
-    if (!m_image.isNull() && !raster::isRasterFormat(m_image.format()))
-        m_image = m_image.convertToFormat(QImage::Format_RGB32);
 }
+
+Surface::Surface(QImage &target, QPoint origin, QSize size, const SystemColours &colours,
+                 std::shared_ptr<TextRenderer> text)
+    : m_image(target),
+      m_origin(origin),
+      m_size(size.expandedTo(QSize(0, 0))),
+      m_colours(colours),
+      m_text(std::move(text))
+{
+}
+
+Surface::~Surface() = default;
 
 QPoint Surface::toDevice(int x, int y) const
 {
@@ -179,13 +182,13 @@ void Surface::TextOut(int x, int y, const QString &text)
     const RasterTarget target = rasterTarget();
     if (target.isEmpty() || text.isEmpty())
         return;
-    text::drawText(m_image, target, toRaster(toDevice(x, y)), m_font, text,
-                   resolveColour(m_brush.colour), resolveColour(m_font.colour));
+    m_text->draw(m_image, target, toRaster(toDevice(x, y)), m_font, text,
+                 resolveColour(m_brush.colour), resolveColour(m_font.colour));
 }
 
 QSize Surface::TextExtent(const QString &text) const
 {
-    return text::cellSize(m_font, text);
+    return m_text->cellSize(m_font, text);
 }
 
 void Surface::Draw(int x, int y, const Bitmap &bitmap)
@@ -218,7 +221,14 @@ Bitmap::Bitmap(int width, int height)
     : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
       m_canvas(m_image, QPoint(0, 0), m_image.size())
 {
-    m_image.fill(resolveColour(clWhite));
+    m_image.fill(Qt::white);
+}
+
+Bitmap::Bitmap(int width, int height, const Surface &target)
+    : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
+      m_canvas(m_image, QPoint(0, 0), m_image.size(), target.m_colours, target.m_text)
+{
+    m_image.fill(Qt::white);
 }
 
 } // namespace drawing

@@ -24,13 +24,7 @@ public:
     /** The setting the profile was evaluated for. */
     const Parameters &parameters() const { return m_params; }
 
-    /**
-     * True when `params` is exactly the setting of this profile, so that the profile can stand
-     * in for evaluating it again: a later step of the same redraw pass asks this first.
-     */
-    bool isFor(const Parameters &params) const;
-
-    /** cos²β and sinα/α at screen offset x [mm]; offsets beyond ±180 are evaluated afresh. */
+    /** cos²β and sinα/α at screen offset x [mm], −180 to 180 (beyond, the nearer end). */
     IntensityTerms terms(int x) const;
 
     /** Relative intensity at x [mm] as the screen strip stores it; equals natezenie(x). */

@@ -4,13 +4,12 @@
 #include "clickable_label.h"
 #include "dialog_parts.h"
 #include "rich_edit.h"
+#include "rounding.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-
-#include <cmath>
 
 namespace {
 
@@ -18,12 +17,6 @@ constexpr drawing::Colour kBlack = 0x000000;
 constexpr drawing::Colour kBlue = 0xFF0000;
 constexpr std::uint8_t kNoStyle = 0;
 constexpr std::uint8_t kUnderline = 4;
-
-// Rounds to the nearest integer, halves to the even neighbour (the default rounding mode).
-int roundHalfEven(long double value)
-{
-    return int(std::nearbyint(value));
-}
 
 } // namespace
 
@@ -140,8 +133,10 @@ windows::CharFormat Tform3::indexFormat(windows::CharFormat format, int mode)
     default:
         return format;
     }
-    format.yHeight = roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
-    format.yOffset = roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
+    format.yHeight =
+        drawing::roundHalfEven(format.yHeight * static_cast<long double>(heightFactor));
+    format.yOffset =
+        drawing::roundHalfEven(format.yHeight * static_cast<long double>(offsetFactor));
     return format;
 }
 

@@ -43,7 +43,8 @@ void setUpText(QLabel &label, const QString &text, QPoint position, const drawin
     if (font.colour != drawing::clWindowText) {
         QPalette palette = label.palette();
         palette.setColor(QPalette::WindowText,
-                         QColor::fromRgb(drawing::resolveColour(font.colour)));
+                         QColor::fromRgb(drawing::resolveColour(
+                             font.colour, drawing::systemColoursOf(palette))));
         label.setPalette(palette);
     }
     label.move(position);

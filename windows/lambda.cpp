@@ -15,6 +15,7 @@
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
+#include "scroll_ranges.h"
 #include "window_placement.h"
 
 #include <QCoreApplication>
@@ -41,16 +42,16 @@ const drawing::Font kArial12CentralEuropean {QStringLiteral("Arial"), -12,
 const drawing::Font kSymbol12 {QStringLiteral("Symbol"), -12, drawing::SymbolCharset};
 const drawing::Font kSymbol13 {QStringLiteral("Symbol"), -13, drawing::SymbolCharset};
 
-QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry, int min, int max,
-                          int smallStep, int largeStep)
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, QRect geometry,
+                          const optics::ScrollRange &range)
 {
     auto *bar = new windows::ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(geometry);
-    bar->setRange(min, max);
-    bar->setValue(min);
-    bar->setSingleStep(smallStep);
-    bar->setPageStep(largeStep);
+    bar->setRange(range.min, range.max);
+    bar->setValue(range.min);
+    bar->setSingleStep(range.smallStep);
+    bar->setPageStep(range.largeStep);
     return bar;
 }
 
@@ -106,12 +107,14 @@ QChar decimalSeparatorOf(const QLocale &locale)
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent),
       m_clientArea(new ClientArea(kClientSize, this)),
-      m_canvas(m_clientArea->image(), QPoint(0, 0), kClientSize),
-      m_rysunek1(m_clientArea->image(), kPaintBoxOrigin, drawing::kDiagramSize),
+      m_canvas(m_clientArea->image(), QPoint(0, 0), kClientSize,
+               drawing::systemColoursOf(palette())),
+      m_rysunek1(m_clientArea->image(), kPaintBoxOrigin, drawing::kDiagramSize,
+                 m_canvas.systemColours()),
       m_decimalSeparator(decimalSeparatorOf(QLocale::system()))
 {
     setObjectName(QStringLiteral("Form1"));
-    clientImage().fill(drawing::resolveColour(drawing::clBtnFace));
+    clientImage().fill(m_canvas.systemColours().face);
     createControls();
     createMenu();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
@@ -155,10 +158,10 @@ void TForm1::createControls()
     Label4 = makeLabel(client, "Label4", 426, 336, QStringLiteral("szerrokość szczelin a ="),
                        kArial12CentralEuropean);
 
-    suwak1 = makeScrollBar(client, "suwak1", {440, 181, 168, 17}, 1, 381, 1, 1);
-    suwak2 = makeScrollBar(client, "suwak2", {440, 226, 168, 17}, 20, 40, 1, 1);
-    suwak3 = makeScrollBar(client, "suwak3", {440, 271, 168, 17}, 170, 220, 1, 1);
-    suwak_a = makeScrollBar(client, "suwak_a", {440, 316, 168, 17}, 10, 100, 1, 10);
+    suwak1 = makeScrollBar(client, "suwak1", {440, 181, 168, 17}, optics::kSuwak1Range);
+    suwak2 = makeScrollBar(client, "suwak2", {440, 226, 168, 17}, optics::kSuwak2Range);
+    suwak3 = makeScrollBar(client, "suwak3", {440, 271, 168, 17}, optics::kSuwak3Range);
+    suwak_a = makeScrollBar(client, "suwak_a", {440, 316, 168, 17}, optics::kSuwakARange);
 
     opcje1 = new RadioGroup(QStringLiteral("Opcje"),
                             {QStringLiteral("a  regulowane"), QStringLiteral("a <<")}, client);
@@ -362,17 +365,19 @@ void TForm1::rys_ekran()
 {
     const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
                                               suwak_a->value()};
-    m_profile =
-        drawing::drawScreenStrip(m_canvas, positions, m_tables, m_params, m_decimalSeparator);
+    optics::readScrollPositions(m_params, m_tables, positions.suwak1, positions.suwak2,
+                                positions.suwak3);
+    // Once per pass: the strip and the graph both draw from it.
+    m_profile.emplace(m_params);
+    drawing::drawReadouts(m_canvas, positions, m_decimalSeparator);
+    drawing::drawPatternStrip(m_canvas, *m_profile, m_tables);
 }
 
 void TForm1::rys_wykres1()
 {
-    // The strip of this pass evaluated the model for these very parameters: the graph reuses
-    // that. Called on its own, or after the parameters changed, it evaluates them afresh.
-    if (!m_profile || !m_profile->isFor(m_params))
-        m_profile.emplace(m_params);
-    drawing::drawIntensityGraph(m_canvas, *m_profile, m_tables);
+    // rys_ekran runs first in every pass and has evaluated this pass's parameters.
+    if (m_profile)
+        drawing::drawIntensityGraph(m_canvas, *m_profile, m_tables);
 }
 
 void TForm1::rys_rysunek1()
@@ -393,7 +398,11 @@ void TForm1::skala()
 
 void TForm1::repaintClientArea()
 {
-    clientImage().fill(drawing::resolveColour(drawing::clBtnFace));
+    // Read here, as the client area asks for this after every change of the colour scheme.
+    const drawing::SystemColours colours = drawing::systemColoursOf(palette());
+    m_canvas.setSystemColours(colours);
+    m_rysunek1.setSystemColours(colours);
+    clientImage().fill(colours.face);
     FormPaint(this);
 }
 

@@ -84,7 +84,10 @@ public:
     void opis();
     void skala();
 
-    /** Fills the client image with the face colour and runs FormPaint, as on first showing. */
+    /**
+     * Takes the face and text colours from the window's palette, fills the client image with the
+     * face colour and runs FormPaint, as on first showing.
+     */
     void repaintClientArea();
 
     /** What the client area shows; the client area owns it. */
@@ -110,7 +113,7 @@ private:
     drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
     optics::SpectrumTables m_tables;
     optics::Parameters m_params;
-    // The intensity terms the last strip was painted from, for the graph of the same pass.
+    // The model evaluated for this pass's parameters: rys_ekran builds it, rys_wykres1 draws it.
     std::optional<optics::IntensityProfile> m_profile;
     const QChar m_decimalSeparator;
 };

@@ -3,6 +3,7 @@
 
 #include "font_mapping.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,7 +29,8 @@ enum Property : int {
 
 QColor explicitColourOf(const CharFormat &format)
 {
-    return QColor::fromRgb(drawing::resolveColour(format.colour));
+    return QColor::fromRgb(drawing::resolveColour(
+        format.colour, drawing::systemColoursOf(QGuiApplication::palette())));
 }
 
 } // namespace

@@ -18,9 +18,9 @@ bool isSymbolFace(const QString &faceName);
 QString symbolToUnicode(const QString &text);
 
 /**
- * The Qt font for a font request: the face (Symbol becomes a face with Greek glyphs), a negative
- * height as a pixel size, a positive one as the cell height, bold, italic and underline. Faces
- * resolve through fontconfig and its aliases ("Arial" → Liberation Sans, ...).
+ * The Qt font for a font request: the face (Symbol becomes a face with Greek glyphs), the height
+ * as a pixel size (0 for the face's default), bold, italic and underline. Faces resolve through
+ * fontconfig and its aliases ("Arial" → Liberation Sans, ...).
  */
 QFont toQFont(const Font &font);
 

@@ -16,14 +16,10 @@ inline constexpr QSize kGraphSize {361, 76};
 int graphRow(const optics::Parameters &params, double x);
 
 /**
- * Paints the intensity graph panel (frame, baseline, centre line and the curve in the colour
- * of the current wavelength) and copies it to (8, 14) of `window`. Needs the parameters of the
- * current pass; changes nothing of `window`'s pen, brush or font.
+ * Paints the intensity graph panel of `profile`'s setting (frame, baseline, centre line and the
+ * curve in the colour of its wavelength) and copies it to (8, 14) of `window`. Changes nothing
+ * of `window`'s pen, brush or font.
  */
-void drawIntensityGraph(Surface &window, const optics::Parameters &params,
-                        const optics::SpectrumTables &tables);
-
-/** The same panel from a profile already evaluated in this pass (see drawScreenStrip). */
 void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile,
                         const optics::SpectrumTables &tables);
 

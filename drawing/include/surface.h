@@ -8,16 +8,18 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <span>
 
 namespace drawing {
 
 class Bitmap;
+class TextRenderer;
 namespace raster {
 class RasterTarget;
 }
 
-/** A solid pen; widths 1, 2 and 3 are drawn with the classic pixel rules. */
+/** A solid pen 1, 2 or 3 pixels wide (a wider one is drawn 3 wide, a narrower one 1). */
 struct Pen
 {
     Colour colour = clBlack;
@@ -52,6 +54,8 @@ struct Font
  * A drawing surface: a window onto a target image (an origin and a size, outside which nothing
  * is drawn) with its own pen, brush, font, pen position and mapping mode. Coordinates are
  * surface pixels, origin top-left. Several surfaces may share one image, each with its state.
+ * System colours resolve through the SystemColours the surface is given; fonts and the cells of
+ * texts drawn before are kept by its text renderer, which the bitmaps made for it share.
  *
  * The operations put exactly the pixels of the classic raster rules: a 1-pixel LineTo leaves out
  * its end pixel, wide pens have round ends, Rectangle covers x1..x2-1 × y1..y2-1, Polygon fills
@@ -60,10 +64,18 @@ struct Font
 class Surface
 {
 public:
-    /** A surface onto `target` whose pixel (0, 0) is the image's pixel `origin`. */
-    Surface(QImage &target, QPoint origin, QSize size);
+    /**
+     * A surface onto `target` whose pixel (0, 0) is the image's pixel `origin`. The image must
+     * be null or of Format_RGB32, which the rasteriser writes; on any other nothing is drawn.
+     */
+    Surface(QImage &target, QPoint origin, QSize size, const SystemColours &colours = {});
     Surface(const Surface &) = delete;
     Surface &operator=(const Surface &) = delete;
+    ~Surface();
+
+    const SystemColours &systemColours() const { return m_colours; }
+    /** What system colours stand for from now on; what was drawn before stays. */
+    void setSystemColours(const SystemColours &colours) { m_colours = colours; }
 
     Pen &pen() { return m_pen; }
     Brush &brush() { return m_brush; }
@@ -102,10 +114,16 @@ public:
     bool isMapped() const { return m_mapped; }
 
 private:
+    friend class Bitmap;
+    Surface(QImage &target, QPoint origin, QSize size, const SystemColours &colours,
+            std::shared_ptr<TextRenderer> text);
+
     /** Device pixel of a logical point, clamped to the rasteriser's coordinate range. */
     QPoint toDevice(int x, int y) const;
     /** The pixels this surface may write now. */
     raster::RasterTarget rasterTarget();
+    /** The opaque QRgb a colour stands for on this surface. */
+    QRgb resolveColour(Colour colour) const { return drawing::resolveColour(colour, m_colours); }
 
     QImage &m_image;
     QPoint m_origin;
@@ -117,6 +135,8 @@ private:
     bool m_mapped = false;
     QSize m_windowExtent {1, 1};
     QSize m_viewportExtent {1, 1};
+    SystemColours m_colours;
+    std::shared_ptr<TextRenderer> m_text;
 };
 
 /**
@@ -126,7 +146,13 @@ private:
 class Bitmap
 {
 public:
+    /** A bitmap on its own: the classic light system colours and a text renderer of its own. */
     Bitmap(int width, int height);
+    /**
+     * A bitmap to be drawn onto `target`: its system colours are `target`'s, and it shares
+     * `target`'s text renderer, so that its texts are kept from one bitmap to the next.
+     */
+    Bitmap(int width, int height, const Surface &target);
     Bitmap(const Bitmap &) = delete;
     Bitmap &operator=(const Bitmap &) = delete;
 

@@ -21,7 +21,8 @@ struct Repaint
     Repaint()
     {
         drawing::opis(window);
-        drawing::drawIntensityGraph(window, parameters(1, 20, 170, 1000), tables());
+        drawing::drawIntensityGraph(
+            window, optics::IntensityProfile(parameters({1, 20, 170, 1000})), tables());
     }
 };
 
@@ -132,7 +133,7 @@ TEST(GraphCaptions, SpectrumBar)
         if (x < 439 || x > 607)
             expected = face();
         else if (entryOf.count(x))
-            expected = drawing::resolveColour(tables().colour(entryOf[x]));
+            expected = shown(tables().colour(entryOf[x]));
         for (int y = 159; y <= 179; ++y)
             ASSERT_EQ(at(image, x, y), hex(expected)) << "row " << y;
         EXPECT_EQ(image.pixel(x, 158), face());
@@ -142,7 +143,7 @@ TEST(GraphCaptions, SpectrumBar)
     // Pixel for pixel again afterwards, even when the surface came in mapped.
     r.window.MoveTo(0, 433);
     r.window.LineTo(5, 433);
-    EXPECT_EQ(image.pixel(4, 433), drawing::resolveColour(tables().colour(381)));
+    EXPECT_EQ(image.pixel(4, 433), shown(tables().colour(381)));
     EXPECT_EQ(image.pixel(5, 433), face());
     QImage small(316, 217, QImage::Format_RGB32);
     small.fill(testing_support::kFaceColour);

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The rasteriser's quick ways against the rules they stand in for: the band of a slanted wide
-// line against the general even-odd polygon fill, its half-widths in integers against the same
-// values in doubles, long runs of pixels, vertical lines and the rounding of rows and colours.
+// line against the general even-odd polygon fill, and vertical lines against their clip.
 #include "raster_line.h"
 #include "raster_polygon.h"
-#include "raster_round.h"
 #include "raster_target.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +10,8 @@
 #include <QImage>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <random>
-#include <vector>
 
 namespace {
 
@@ -88,52 +83,6 @@ TEST(RasterFastPaths, ParallelogramBandIsTheEvenOddFillOfItsCorners)
     }
 }
 
-TEST(RasterFastPaths, HalfWidthsOfThe2PixelPenInIntegersAreTheRealOnes)
-{
-    const auto expectSame = [](std::int64_t dx, std::int64_t dy) {
-        const auto fast = drawing::raster::bandHalfWidths(dx, dy, 2);
-        const auto real = drawing::raster::bandHalfWidthsInReals(dx, dy, 2);
-        ASSERT_TRUE(fast.n == real.n && fast.m == real.m) << "dx " << dx << ", dy " << dy;
-    };
-    for (std::int64_t dx = -700; dx <= 700; ++dx)
-        for (std::int64_t dy = -700; dy <= 700; ++dy)
-            if (dx != 0 && dy != 0)
-                expectSame(dx, dy);
-    // Out to the reach of the integer rule, where lines are nearly straight or nearly 60°.
-    for (std::int64_t k = 1; k <= 4096; ++k) {
-        for (std::int64_t edge : {std::int64_t(4096), std::int64_t(-4096)}) {
-            expectSame(edge, k);
-            expectSame(k, edge);
-        }
-        const auto nearSqrt3 = std::int64_t(std::llround(double(k) * std::sqrt(3.0)));
-        for (std::int64_t d = nearSqrt3 - 1; d <= nearSqrt3 + 1 && d <= 4096; ++d) {
-            expectSame(d, k);
-            expectSame(k, -d);
-        }
-    }
-    // Beyond it both are the real rule.
-    const auto beyond = drawing::raster::bandHalfWidths(1, 1 << 27, 2);
-    const auto real = drawing::raster::bandHalfWidthsInReals(1, 1 << 27, 2);
-    EXPECT_TRUE(beyond.n == real.n && beyond.m == real.m);
-}
-
-TEST(RasterFastPaths, RunsOfPixelsCoverExactlyTheirLength)
-{
-    // Every length up to a few wide stores, at every alignment, with untouched pixels round it.
-    std::vector<QRgb> pixels(256);
-    for (std::size_t start = 0; start < 16; ++start) {
-        for (std::size_t length = 0; length <= 160; ++length) {
-            std::fill(pixels.begin(), pixels.end(), kBlank);
-            drawing::raster::fillPixels(pixels.data() + start, length, kInk);
-            for (std::size_t i = 0; i < pixels.size(); ++i) {
-                const bool inRun = i >= start && i < start + length;
-                ASSERT_EQ(pixels[i], inRun ? kInk : kBlank)
-                    << "pixel " << i << " of a run of " << length << " from " << start;
-            }
-        }
-    }
-}
-
 TEST(RasterFastPaths, VerticalThinLineSetsItsColumnOnlyInsideTheClip)
 {
     for (const Window &window : kWindows) {
@@ -161,30 +110,6 @@ TEST(RasterFastPaths, VerticalThinLineSetsItsColumnOnlyInsideTheClip)
             }
         }
     }
-}
-
-TEST(RasterFastPaths, NearestEvenRoundsAsTheLibraryDoes)
-{
-    std::vector<long double> values;
-    for (int k = -300; k <= 300; ++k) {
-        const long double half = k + 0.5L;
-        values.insert(
-            values.end(),
-            {half, std::nextafter(half, 0.0L), std::nextafter(half, 1000.0L), (long double)k});
-    }
-    std::mt19937_64 random(7);
-    std::uniform_real_distribution<long double> component(0, 255.5L);
-    for (int i = 0; i < 20000; ++i)
-        values.push_back(component(random) * component(random) / 255.0L);
-    for (long double v : values)
-        ASSERT_EQ(drawing::raster::nearestEven(v), std::lrint(v)) << double(v);
-
-    // Held to ±2^30 where lrint has no answer.
-    constexpr int kFar = 1 << 30;
-    EXPECT_EQ(drawing::raster::nearestEven(1e300L), kFar);
-    EXPECT_EQ(drawing::raster::nearestEven(-1e300L), -kFar);
-    EXPECT_EQ(drawing::raster::nearestEven(std::numeric_limits<long double>::infinity()), kFar);
-    EXPECT_EQ(drawing::raster::nearestEven(std::numeric_limits<long double>::quiet_NaN()), -kFar);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "surface.h"
 #include "surface_test_helpers.h"
 #include "test_palette.h"
-#include "text_renderer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -77,23 +76,23 @@ TEST(SurfaceText, OpaqueCellThenGlyphsAsQtDrawsThem)
         SCOPED_TRACE(c.what);
         QImage expected = whiteImage(160, 60);
         paintReference(expected, QPoint(10, 6), c.font, c.display, face, kBlack);
-        const QRect cell(QPoint(10, 6), drawing::text::cellSize(c.font, c.text));
+        QImage image = whiteImage(160, 60);
+        drawing::Surface surface(image, QPoint(0, 0), QSize(160, 60));
+        surface.font() = c.font;
+        surface.brush().colour = drawing::clBtnFace;
+        const QRect cell(QPoint(10, 6), surface.TextExtent(c.text));
         bool inkOutside = false;
         for (const auto &[x, y] : pixelsNot(expected, kWhite))
             inkOutside = inkOutside || !cell.contains(x, y);
         EXPECT_EQ(inkOutside, c.overhangs) << "glyph pixels outside the cell";
-        // Twice: first rendered, then from the cache of cells; both times onto fresh pixels.
+        // Twice: first rendered, then from the surface's cache of cells; both onto fresh pixels.
         for (int pass = 0; pass < 2; ++pass) {
             SCOPED_TRACE(pass == 0 ? "first drawing" : "drawn again");
-            QImage image = whiteImage(160, 60);
-            drawing::Surface surface(image, QPoint(0, 0), QSize(160, 60));
-            surface.font() = c.font;
-            surface.brush().colour = drawing::clBtnFace;
+            image.fill(kWhite);
             surface.TextOut(10, 6, c.text);
             EXPECT_EQ(differingPixels(image, expected), 0);
         }
     }
-    drawing::text::clearTextCaches();
 }
 
 TEST(SurfaceText, CellIsFilledAndItsSizeIsTheExtent)
@@ -189,31 +188,6 @@ TEST(SurfaceText, ColoursAreResolvedWhenDrawing)
     EXPECT_EQ(image.pixel(2, 2), 0xFF00FF00);
     EXPECT_TRUE(pixelsOf(image, testing_support::kFaceColour.rgb()).empty());
     EXPECT_FALSE(pixelsOf(image, kBlack).empty()) << "window text is black in the test palette";
-}
-
-TEST(SurfaceText, UnknownFacesAndSizesFallBack)
-{
-    QImage image = whiteImage(200, 200);
-    drawing::Surface surface(image, QPoint(0, 0), QSize(200, 200));
-    surface.brush().colour = drawing::rgbColour(0x80, 0x80, 0x80);
-    for (const auto &[name, height] :
-         {std::pair {"No Such Face Anywhere", -12}, std::pair {"", -12},
-          std::pair {"MS Sans Serif", 0}, std::pair {"Arial", 15}, std::pair {"Arial", -100000}}) {
-        SCOPED_TRACE(testing::Message() << "face \"" << name << "\", height " << height);
-        surface.font().name = QString::fromUtf8(name);
-        surface.font().height = height;
-        const QSize extent = surface.TextExtent(QStringLiteral("Ab"));
-        EXPECT_GT(extent.width(), 0);
-        EXPECT_GT(extent.height(), 0);
-        image.fill(kWhite);
-        surface.TextOut(0, 0, QStringLiteral("Ab"));
-        EXPECT_EQ(image.pixel(0, 0), 0xFF808080) << "the cell is drawn";
-        EXPECT_LT(extent.height(), 1400) << "giant requests are held to a sane size";
-        if (extent.height() < 200) {
-            EXPECT_LT(pixelsOf(image, 0xFF808080).size(), std::size_t(200 * 200))
-                << "and the glyphs on it";
-        }
-    }
 }
 
 } // namespace

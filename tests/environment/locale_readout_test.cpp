@@ -39,8 +39,8 @@ struct Readout
 QImage drawnAlone(const QList<Readout> &readouts)
 {
     QImage image(kClientSize, QImage::Format_RGB32);
-    image.fill(drawing::resolveColour(drawing::clBtnFace));
     drawing::Surface surface(image, QPoint(0, 0), kClientSize);
+    image.fill(surface.systemColours().face);
     surface.font().name = QStringLiteral("Arial");
     surface.font().height = -12;
     surface.brush().colour = drawing::clBtnFace;
@@ -62,7 +62,7 @@ TEST(LocaleReadouts, SeparatorOfTheLocaleAndNoOverlap)
     showAndPaint(form);
     EXPECT_EQ(form.decimalSeparator(), separator);
 
-    const QRgb face = drawing::resolveColour(drawing::clBtnFace);
+    const QRgb face = drawing::systemColoursOf(form.palette()).face;
     const QString s(separator);
     struct Setting
     {

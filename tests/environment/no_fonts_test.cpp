@@ -58,7 +58,7 @@ TEST(NoFonts, TextCoversItsCellAndTheWindowsStillPaint)
                 const QRgb p = image.pixel(x, y);
                 if (cell.contains(x, y)) {
                     unpainted += p == kMarker;
-                    ink += p != kMarker && p != drawing::resolveColour(drawing::clBtnFace);
+                    ink += p != kMarker && p != surface.systemColours().face;
                 } else {
                     outside += p != kMarker;
                 }

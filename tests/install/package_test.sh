@@ -114,11 +114,27 @@ newest=$(dpkg-parsechangelog -l "$out/changelog" -S Version) ||
 man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man_page" 2>&1 \
     >/dev/null) || fail "man cannot format the manual page"
 [ -z "$man_warnings" ] || fail "man warns about the manual page: $man_warnings"
+
+# --- The packaged program and its manual page agree: the version is the package's, every option
+# that --help lists is described, so are the context menu and the keys; an export needs no display.
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+[ "$("${headless[@]}" "$exe" --version)" = "falorys $version" ] ||
+    fail "falorys --version does not say falorys $version"
+help=$("${headless[@]}" "$exe" --help) || fail "falorys --help fails"
+options=$(grep -oE -- '--[a-zA-Z][a-zA-Z-]*' <<<"$help" | sort -u)
+[ -n "$options" ] || fail "falorys --help lists no options"
 manual=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$man_page" 2>/dev/null | col -b)
-for option in --help --version --lambda --d --L --a --a-small --scale --export-png \
-    --export-csv "Kopiuj obraz" "Zapisz obraz…" "Zapisz dane…" Ctrl+Plus Ctrl+Minus Ctrl+0; do
-    grep -qF -- "$option" <<<"$manual" || fail "the manual page does not mention $option"
+for option in $options; do
+    grep -qE -- "(^|[^a-zA-Z-])$option([^a-zA-Z-]|\$)" <<<"$manual" ||
+        fail "the manual page does not describe $option, which falorys --help lists"
 done
+for item in "Kopiuj obraz" "Zapisz obraz…" "Zapisz dane…" Ctrl+Plus Ctrl+Minus Ctrl+0 \
+    Shift+F10; do
+    grep -qF -- "$item" <<<"$manual" || fail "the manual page does not mention $item"
+done
+"${headless[@]}" "$exe" --lambda 650 --d 0,030 --export-csv "$out/pattern.csv" ||
+    fail "the packaged program cannot export without a display"
+[ "$(wc -l <"$out/pattern.csv")" -eq 362 ] || fail "the export is not a header and 361 columns"
 
 # --- The pieces name one another: the entry starts the packaged program with the packaged
 # icon, and the metadata launches the packaged entry.

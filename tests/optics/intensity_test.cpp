@@ -35,6 +35,17 @@ TEST(Intensity, ScrollPositionsBecomeParameters)
     EXPECT_EQ(p.d_mm, 0.033) << "33 / 1000 rounded once to the nearest double";
     EXPECT_EQ(p.L_m, 1.79);
     EXPECT_EQ(p.a_nm, 4500) << "the slit width is not a scroll-bar reading here";
+
+    // Positions beyond the scroll bars' ranges are taken at the nearer end.
+    const auto low = parametersFor({0, 5, -3, 1});
+    EXPECT_EQ(low.nr_fali, 1);
+    EXPECT_EQ(low.d_mm, 0.02);
+    EXPECT_EQ(low.L_m, 1.5);
+    const auto high = parametersFor({100000, 41, 9999, 1});
+    EXPECT_EQ(high.nr_fali, 381);
+    EXPECT_EQ(high.lambda_nm, 760.0);
+    EXPECT_EQ(high.d_mm, 0.04);
+    EXPECT_EQ(high.L_m, 2.0);
 }
 
 TEST(Intensity, PhasesAtTheStartSetting)
@@ -92,18 +103,6 @@ TEST(Intensity, WidestSlitReachesPastTheThirdDiffractionZero)
     EXPECT_NEAR(optics::alfa(p, 180.0), 9.92, 0.005);
     EXPECT_NEAR(optics::alfa(p, -180.0), -9.92, 0.005);
     EXPECT_GT(optics::alfa(p, 180.0), 3 * M_PI);
-}
-
-TEST(Intensity, GraphValueBringsInTheScaleBeforeTheDiffractionFactors)
-{
-    const auto p = parametersFor(kStart);
-    EXPECT_EQ(optics::graphValue(optics::intensityTerms(p, 0.0)), 72.0L);
-    for (int x = 1; x <= 180; ++x) {
-        const auto t = optics::intensityTerms(p, x);
-        const long double expected = ((t.cos2beta * 72.0L) * t.sinc) * t.sinc;
-        ASSERT_EQ(optics::graphValue(t), expected);
-        ASSERT_NEAR(double(optics::graphValue(t)) / 72.0, optics::natezenie(p, x), 1e-15);
-    }
 }
 
 } // namespace

@@ -81,15 +81,4 @@ TEST(Spectrum, EveryEntryIsFilledAndInRange)
     EXPECT_EQ(t.colour(1), 0xFF007Au) << "0x00BBGGRR packing of 380 nm";
 }
 
-TEST(Spectrum, FillingTwiceGivesTheSameTables)
-{
-    auto t = filledTables();
-    const auto before = t;
-    optics::widmo(t);
-    EXPECT_EQ(t.tab_lambda, before.tab_lambda);
-    EXPECT_EQ(t.tab_r, before.tab_r);
-    EXPECT_EQ(t.tab_g, before.tab_g);
-    EXPECT_EQ(t.tab_b, before.tab_b);
-}
-
 } // namespace

@@ -40,7 +40,7 @@ inline void expectText(const QLabel *label, const QString &text, QPoint position
     EXPECT_EQ(label->size(), label->sizeHint()) << "sized to its text";
     expectFont(label, font);
     EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(),
-              drawing::resolveColour(font.colour));
+              drawing::resolveColour(font.colour, drawing::SystemColours {}));
 }
 
 /** Fixed client size, caption, no buttons in the title bar but the close box. */

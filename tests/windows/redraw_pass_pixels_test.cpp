@@ -1,127 +1,24 @@
 // SPDX-License-Identifier: MIT
 // The whole client image after full repaints and change passes, bit for bit, against a reference
-// drawn beside it: the strip and the graph written out straight from the model (every column and
-// both ends of every segment evaluated afresh, the 2-pixel pen set pixel by pixel from its rule),
-// the readouts, captions, diagram and spectrum bar by their own renderers, in the same order.
+// drawn beside it: the strip and the graph from the tests' reference model and pen (every column
+// and both ends of every segment evaluated afresh, the 2-pixel pen set pixel by pixel from its
+// rule), the readouts, captions, diagram and spectrum bar by their own renderers, in order.
 #include "apparatus_diagram.h"
 #include "graph_captions.h"
 #include "main_window_support.h"
 #include "radio_group.h"
+#include "reference_model.h"
 #include "screen_strip.h"
 #include "surface.h"
 
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdint>
 #include <string>
 
 using namespace windows_testing;
 
 namespace {
-
-// The rule of the 2-pixel pen written out: a 2 x 2 block at each end and, along a slanted
-// segment, the four-corner band, each pixel of it tested against its edges by the even-odd rule.
-class ReferencePen
-{
-public:
-    ReferencePen(QImage &image, QRgb colour) : m_image(image), m_colour(colour) { }
-
-    void segment(QPoint a, QPoint b)
-    {
-        block(a);
-        block(b);
-        const int dx = b.x() - a.x();
-        const int dy = b.y() - a.y();
-        if (dx == 0 && dy == 0)
-            return;
-        if (dy == 0) {
-            for (int x = std::min(a.x(), b.x()); x < std::max(a.x(), b.x()); ++x)
-                set(x, a.y() - 1), set(x, a.y());
-            return;
-        }
-        if (dx == 0) {
-            for (int y = std::min(a.y(), b.y()); y < std::max(a.y(), b.y()); ++y)
-                set(a.x() - 1, y), set(a.x(), y);
-            return;
-        }
-        const double len = std::hypot(double(dx), double(dy));
-        const double wx = 2.0 * std::abs(dy) / len;
-        const double wy = 2.0 * std::abs(dx) / len;
-        const auto r = [](double v) { return int(std::floor(v + 0.5)); }; // v >= 0
-        QPoint n(r(wx / 2), r(wy / 2));
-        QPoint m(r((wx + 1) / 2), r((wy + 1) / 2));
-        if (dx < 0) {
-            n.ry() = -n.y();
-            m.ry() = -m.y();
-        }
-        if (dy < 0) {
-            std::swap(n, m);
-            n.rx() = -n.x();
-            m.rx() = -m.x();
-        }
-        const std::array<QPoint, 4> corners {a + QPoint(-n.x(), n.y()), a + QPoint(m.x(), -m.y()),
-                                             b + QPoint(m.x(), -m.y()), b + QPoint(-n.x(), n.y())};
-        QRect box;
-        for (QPoint c : corners)
-            box |= QRect(c, QSize(1, 1));
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            for (int x = box.left(); x <= box.right(); ++x)
-                if (inside(corners, x, y))
-                    set(x, y);
-    }
-
-private:
-    // Odd when an odd number of edges, each counting for rows top <= y < bottom, cross row y at
-    // or left of x: left edges in, right edges out.
-    static bool inside(const std::array<QPoint, 4> &corners, int x, int y)
-    {
-        int crossings = 0;
-        for (std::size_t i = 0; i < 4; ++i) {
-            QPoint top = corners[i];
-            QPoint bottom = corners[(i + 1) % 4];
-            if (top.y() == bottom.y())
-                continue;
-            if (top.y() > bottom.y())
-                std::swap(top, bottom);
-            if (y < top.y() || y >= bottom.y())
-                continue;
-            const std::int64_t d = bottom.y() - top.y();
-            if (std::int64_t(top.x()) * d + std::int64_t(y - top.y()) * (bottom.x() - top.x())
-                <= std::int64_t(x) * d)
-                ++crossings;
-        }
-        return crossings % 2 == 1;
-    }
-
-    void block(QPoint p)
-    {
-        for (int y = p.y() - 1; y <= p.y(); ++y)
-            for (int x = p.x() - 1; x <= p.x(); ++x)
-                set(x, y);
-    }
-
-    void set(int x, int y)
-    {
-        if (m_image.rect().contains(x, y))
-            m_image.setPixel(x, y, m_colour);
-    }
-
-    QImage &m_image;
-    QRgb m_colour;
-};
-
-long double graphValue(const optics::Parameters &p, int x)
-{
-    if (x == 0)
-        return 72.0L;
-    const long double c = std::cos((long double)optics::beta(p, x));
-    const long double a = optics::alfa(p, x);
-    return ((c * c * 72.0L) * (std::sin(a) / a)) * (std::sin(a) / a);
-}
 
 // What the window shows, drawn apart: its own image and surfaces, which keep their pen, brush
 // and font from one renderer to the next as the window's do.
@@ -135,33 +32,15 @@ struct Reference
 
     void strip(const optics::Parameters &p)
     {
-        const int n = p.nr_fali;
-        const auto scaled = [](int entry, double intensity) {
-            return int(std::nearbyint((long double)entry * (long double)intensity));
-        };
-        for (int i = 0; i <= 360; ++i) {
-            const double intensity = optics::natezenie(p, 180 - i);
-            const QRgb colour =
-                qRgb(scaled(tables.tab_r[n], intensity), scaled(tables.tab_g[n], intensity),
-                     scaled(tables.tab_b[n], intensity));
-            for (int y = 0; y < 40; ++y)
-                image.setPixel(8 + i, 105 + y, colour);
-        }
+        const QImage pixels = reference::strip(p);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x <= 360; ++x)
+                image.setPixel(8 + x, 105 + y, pixels.pixel(x, y));
     }
 
     void graph(const optics::Parameters &p)
     {
-        QImage panel(361, 76, QImage::Format_RGB32);
-        panel.fill(asQRgb(0) | 0xFF000000u);
-        for (int y = 1; y < 75; ++y)
-            for (int x = 1; x < 360; ++x)
-                panel.setPixel(x, y, drawing::resolveColour(drawing::clBtnFace));
-        for (int y = 1; y < 75; ++y) // the centre line
-            panel.setPixel(180, y, qRgb(0, 0, 0));
-        ReferencePen pen(panel, asQRgb(tables.colour(p.nr_fali)));
-        const auto row = [&p](int x) { return 74 - int(std::nearbyint(graphValue(p, x))); };
-        for (int i = 2; i <= 358; ++i)
-            pen.segment(QPoint(i, row(180 - i)), QPoint(i + 1, row(179 - i)));
+        const QImage panel = reference::graphPanel(p, window.systemColours().face);
         for (int y = 0; y < 76; ++y)
             for (int x = 0; x < 361; ++x)
                 image.setPixel(8 + x, 14 + y, panel.pixel(x, y));
@@ -180,7 +59,7 @@ struct Reference
     // FormPaint on a client area filled with the face colour.
     void fullRepaint(const drawing::ScrollPositions &at, int aNm)
     {
-        image.fill(drawing::resolveColour(drawing::clBtnFace));
+        image.fill(window.systemColours().face);
         const optics::Parameters p = parameters(at, aNm);
         drawing::drawReadouts(window, at, separator);
         strip(p);
