@@ -94,9 +94,8 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
     const QString png = dir.filePath(QStringLiteral("cli.png"));
     const QString csv = dir.filePath(QStringLiteral("cli.csv"));
     for (const Setting &s : kSettings) {
-        const QStringList arguments =
-            QString::fromUtf8(s.arguments).split(u' ', Qt::SkipEmptyParts);
-        ASSERT_EQ(runProgram(arguments + QStringList {"--export-png", png, "--export-csv", csv}),
+        const QString arguments = QStringLiteral("%1 --export-png %2 --export-csv %3");
+        ASSERT_EQ(runProgram(arguments.arg(s.arguments, png, csv).split(u' ', Qt::SkipEmptyParts)),
                   0);
         // The window reaches the setting as a user does: the scroll bars, then the option.
         TForm1 form;
@@ -123,12 +122,10 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
             ASSERT_EQ(f.size(), 5) << lines[row].constData();
             const int x = f[0].toInt();
             ASSERT_EQ(x, row - 181);
-            EXPECT_EQ(qRgb(f[2].toInt(), f[3].toInt(), f[4].toInt()),
-                      image.pixel(8 + 180 - x, 105 + row % 39))
-                << "x = " << x;
-            EXPECT_EQ(std::strtod(f[1].constData(), nullptr),
-                      optics::natezenie(form.parameters(), double(x)))
-                << "x = " << x;
+            const QRgb strip = image.pixel(8 + 180 - x, 105 + row % 39);
+            EXPECT_EQ(qRgb(f[2].toInt(), f[3].toInt(), f[4].toInt()), strip) << x;
+            const double model = optics::natezenie(form.parameters(), double(x));
+            EXPECT_EQ(std::strtod(f[1].constData(), nullptr), model) << x;
         }
 
         // The context menu copies and writes the very same.
