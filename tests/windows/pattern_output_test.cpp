@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The pictures and data that leave the program: the real executable's exports, the context
-// menu's actions and the tooltip, each against the window at the same setting.
+// What leaves the program (the real executable's exports, the context menu's actions, the
+// tooltip) against the window at the same setting.
 #include "client_area_menu.h"
 #include "intensity.h"
 #include "main_window_support.h"
@@ -94,9 +94,8 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
     const QString png = dir.filePath(QStringLiteral("cli.png"));
     const QString csv = dir.filePath(QStringLiteral("cli.csv"));
     for (const Setting &s : kSettings) {
-        const QString arguments = QStringLiteral("%1 --export-png %2 --export-csv %3");
-        ASSERT_EQ(runProgram(arguments.arg(s.arguments, png, csv).split(u' ', Qt::SkipEmptyParts)),
-                  0);
+        const QString line = QStringLiteral("%1 --export-png %2 --export-csv %3");
+        ASSERT_EQ(runProgram(line.arg(s.arguments, png, csv).split(u' ', Qt::SkipEmptyParts)), 0);
         // The window reaches the setting as a user does: the scroll bars, then the option.
         TForm1 form;
         form.suwak1->setValue(s.suwak1);
@@ -167,8 +166,7 @@ TEST(PatternOutput, TheTooltipReadsPositionAndIntensityWithoutDrawing)
     const QImage before = form.clientImage();
     auto *tip = form.findChild<windows::PatternToolTip *>();
     ASSERT_NE(tip, nullptr);
-    // The strip's centre column; the graph's column 150 (x = 30 mm), whose curve point lies on
-    // row 5 at the start setting, so 68.5 <= 72 I <= 69.5; the strip's right end.
+    // The graph's column 150 (x = 30 mm) has its curve point on row 5: 68.5 <= 72 I <= 69.5.
     EXPECT_EQ(tip->textAt({188, 120}),
               QStringLiteral("Położenie na ekranie: x = 0.0 cm\nNatężenie względne: I/I₀ = 1.000"));
     const QString graph = tip->textAt({158, 40});
