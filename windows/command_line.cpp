@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "screen_strip.h"
+#include "scroll_ranges.h"
 
 #include <QCommandLineParser>
 
@@ -13,9 +14,9 @@ namespace windows {
 
 namespace {
 
-// Positions each scroll bar allows, suwak1, suwak2, suwak3, suwak_a.
-constexpr std::array<std::pair<int, int>, 4> kBarLimits {
-    {{1, 381}, {20, 40}, {170, 220}, {10, 100}}};
+// The scroll bars suwak1, suwak2, suwak3 and suwak_a, in that order.
+constexpr std::array<optics::ScrollRange, 4> kBarLimits {
+    optics::kSuwak1Range, optics::kSuwak2Range, optics::kSuwak3Range, optics::kSuwakARange};
 
 /**
  * One option: its names, the placeholder of its value (none for a switch), its line of help, and
@@ -95,8 +96,8 @@ QString unitsText(qint64 units, int decimals)
 OptionSpec settingOption(const QString &name, const QString &valueName, const QString &what,
                          int bar, int decimals, int unitsPerStep, int offset, const QString &unit)
 {
-    const qint64 min = qint64(kBarLimits[bar].first) * unitsPerStep + offset;
-    const qint64 max = qint64(kBarLimits[bar].second) * unitsPerStep + offset;
+    const qint64 min = qint64(kBarLimits[bar].min) * unitsPerStep + offset;
+    const qint64 max = qint64(kBarLimits[bar].max) * unitsPerStep + offset;
     const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
     const QString allowed =
         QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
