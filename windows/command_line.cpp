@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
+#include "presentation_scale.h"
 #include "screen_strip.h"
 #include "scroll_ranges.h"
 
@@ -14,8 +15,8 @@ namespace windows {
 
 namespace {
 
-// The scroll bars suwak1, suwak2, suwak3 and suwak_a, in that order.
-constexpr std::array<optics::ScrollRange, 4> kBarLimits {
+// The bars the settings move, in the order of StartOptions::positions.
+constexpr std::array<optics::ScrollRange, 4> kBarRanges {
     optics::kSuwak1Range, optics::kSuwak2Range, optics::kSuwak3Range, optics::kSuwakARange};
 
 /**
@@ -96,8 +97,8 @@ QString unitsText(qint64 units, int decimals)
 OptionSpec settingOption(const QString &name, const QString &valueName, const QString &what,
                          int bar, int decimals, int unitsPerStep, int offset, const QString &unit)
 {
-    const qint64 min = qint64(kBarLimits[bar].min) * unitsPerStep + offset;
-    const qint64 max = qint64(kBarLimits[bar].max) * unitsPerStep + offset;
+    const qint64 min = qint64(kBarRanges[bar].min) * unitsPerStep + offset;
+    const qint64 max = qint64(kBarRanges[bar].max) * unitsPerStep + offset;
     const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
     const QString allowed =
         QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
@@ -133,6 +134,8 @@ OptionSpec fileOption(const QString &name, const QString &help, QString StartOpt
     return {{name}, QStringLiteral("PLIK"), help, apply, QStringLiteral("podaj nazwę pliku")};
 }
 
+const QString kScaleValues = QStringLiteral("dozwolone wartości: 1, 2, 3, 4 albo fit");
+
 const std::vector<OptionSpec> &optionSpecs()
 {
     static const std::vector<OptionSpec> specs {
@@ -162,6 +165,24 @@ const std::vector<OptionSpec> &optionSpecs()
              return QString();
          },
          {}},
+        {{QStringLiteral("scale")},
+         QStringLiteral("N|fit"),
+         QStringLiteral("rozmiar prezentacyjny: całe okno 1, 2, 3 lub 4 razy większe; fit: "
+                        "największy, który mieści się na ekranie"),
+         [](const QString &value, StartOptions &options) {
+             const QString wanted = value.trimmed();
+             if (wanted == QLatin1String("fit")) {
+                 options.scale = kMaxPresentationScale;
+                 return QString();
+             }
+             bool ok = false;
+             const int factor = wanted.toInt(&ok);
+             if (!ok || factor < 1 || factor > kMaxPresentationScale)
+                 return QStringLiteral("„%1” nie jest rozmiarem; %2").arg(value, kScaleValues);
+             options.scale = factor;
+             return QString();
+         },
+         kScaleValues},
         fileOption(QStringLiteral("export-png"),
                    QStringLiteral("zapisuje obraz okna (632 × 434 piksele) do pliku PNG "
                                   "i kończy pracę bez otwierania okna"),
@@ -224,7 +245,8 @@ QString helpText()
         "\n"
         "Przykłady:\n"
         "  falorys --lambda 650 --d 0,030 --L 1,80 --a 5000\n"
-        "  falorys --lambda 532 --a-small --export-png wzor.png --export-csv wzor.csv\n");
+        "  falorys --lambda 532 --a-small --export-png wzor.png --export-csv wzor.csv\n"
+        "  falorys --scale fit\n");
     return text;
 }
 

@@ -15,6 +15,8 @@ struct StartOptions
     /** Positions to move suwak1, suwak2, suwak3 and suwak_a to; empty keeps the start position. */
     std::array<std::optional<int>, 4> positions;
     bool narrowSlits = false; ///< select "a <<"
+    /** Presentation size asked for; "fit" asks for the largest, which the screen then limits. */
+    int scale = 1;
     QString pngPath; ///< write the client image here and end, without a window
     QString csvPath; ///< write the screen columns here and end, without a window
 

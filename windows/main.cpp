@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "client_area.h"
 #include "command_line.h"
+#include "display_check.h"
 #include "first_paint_report.h"
 #include "lambda.h"
 #include "pattern_output.h"
+#include "presentation_scale.h"
+#include "readable_palette.h"
+#include "whole_scale_factors.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char **argv)
 {
@@ -32,12 +37,18 @@ int main(int argc, char **argv)
     if (options.exports())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    // The client image is drawn pixel for pixel and shown scaled by the screen's factor. Rounded
-    // to a whole factor (1.25 to 1, 1.5 to 2) every image pixel stays a whole square block of
-    // device pixels, sharp, at the price of a window somewhat smaller or larger than exact.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The client image is drawn pixel for pixel and shown scaled by the screen's factor: whole
+    // factors only (1.25 to 1, 1.5 to 2), so that each image pixel is a sharp square block.
+    windows::useWholeScaleFactors();
+    if (!windows::displayGiven(argc, argv))
+        return 1;
+    std::optional<windows::DisplayCheck> displayCheck(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    displayCheck.reset();
+    // The window is laid out left to right on every desktop: its pictures, readouts and scroll
+    // bars (minimum on the left, under the violet end of the spectrum) belong together.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    windows::useReadablePalette();
     // The application's own title; window titles stay as each window sets them.
     QApplication::setApplicationName(QStringLiteral("Falorys"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.falorys.Falorys"));
@@ -46,6 +57,8 @@ int main(int argc, char **argv)
     windows::applyStartOptions(Form1, options);
     if (options.exports())
         return windows::writeExports(Form1, options);
+    // The largest size asked for that fits the screen, its title bar and menu on the screen.
+    windows::zoomWindow(Form1, options.scale);
     // The start-up measurement (bench/startup) ends at the first complete paint.
     windows::FirstPaintReport firstPaintReport;
     if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_tool_tip.h"
 
+#include "client_area.h"
 #include "intensity_graph.h"
 #include "lambda.h"
 #include "screen_strip.h"
@@ -58,15 +59,18 @@ bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     auto *help = static_cast<QHelpEvent *>(event);
     auto *widget = static_cast<QWidget *>(watched);
-    const QRect *area = pictureAt(help->pos());
+    // At presentation size each image pixel is a block of the widget's.
+    const int scale = m_form.clientArea()->scale();
+    const QPoint p(help->pos().x() / scale, help->pos().y() / scale);
+    const QRect *area = pictureAt(p);
     if (!area) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
     // Valid for this column only: moving on to the next one asks again.
-    const QRect column(help->pos().x(), area->top(), 1, area->height());
-    QToolTip::showText(help->globalPos(), textAt(help->pos()), widget, column);
+    const QRect column(p.x() * scale, area->top() * scale, scale, area->height() * scale);
+    QToolTip::showText(help->globalPos(), textAt(p), widget, column);
     return true;
 }
 

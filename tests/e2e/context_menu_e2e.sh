@@ -11,71 +11,51 @@ source "$(dirname "$0")/e2e_common.sh"
 falorys=$1
 program_args=(--lambda 650 --d 0,030 --L 1.80 --a 5000)
 
+# Polls the shell test $1 for up to 5 s.
+within_5s() {
+    for _ in $(seq 50); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+menu_open() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1; }
+
 "$falorys" "${program_args[@]}" --export-png "$work/export.png" || fail "the export failed"
 start_program
-for _ in $(seq 50); do
-    shoot_client start
-    [ "$(region start 8 105 361 39)" = "$(region export 8 105 361 39)" ] && break
-    sleep 0.1
-done
-[ "$(region start 8 105 361 39)" = "$(region export 8 105 361 39)" ] ||
+within_5s 'shoot_client start; [ "$(region start 8 105 361 39)" = "$(region export 8 105 361 39)" ]' ||
     fail "the window's strip is not the exported one at the same setting"
 
-# The popup window of the context menu: waits for it and sets popup.
-wait_for_menu() { # how it was opened
-    popup=
-    for _ in $(seq 50); do
-        popup=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1) &&
-            [ -n "$popup" ] && return 0
-        sleep 0.1
-    done
-    fail "the context menu did not open by $1"
-}
-close_menu() {
-    xdotool key Escape
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qvx "$wid" || return 0
-        sleep 0.1
-    done
-    fail "Escape did not close the context menu"
-}
-
 xdotool mousemove $((cx + 188)) $((cy + 120)) click 3
-wait_for_menu "the right button"
+within_5s '[ -n "$(menu_open)" ]' || fail "the right button opened no menu"
 import -window root "$work/menu.png"
-geometry "$popup"
-[ "$X" -eq $((cx + 188)) ] && [ "$Y" -eq $((cy + 120)) ] ||
-    fail "the menu opened at ($X, $Y), not under the pointer"
-close_menu
+geometry "$(menu_open)"
+[ "$X,$Y" = "$((cx + 188)),$((cy + 120))" ] || fail "the menu opened at ($X, $Y), not at the pointer"
+xdotool key Escape
+within_5s '[ -z "$(menu_open)" ]' || fail "Escape did not close the menu"
 
-# The keyboard: the focus is on a scroll bar after a click on its arrow.
+# From the keyboard, the focus on a scroll bar after a click on its arrow (one step of suwak1).
 xdotool mousemove $((cx + 440 + 168 - 6)) $((cy + 181 + 8)) click 1
 xdotool key Menu
-wait_for_menu "the Menu key"
-close_menu
+within_5s '[ -n "$(menu_open)" ]' || fail "the Menu key opened no menu"
+xdotool key Escape
+within_5s '[ -z "$(menu_open)" ]' || fail "Escape did not close the menu"
 xdotool key shift+F10
-wait_for_menu "Shift+F10"
+within_5s '[ -n "$(menu_open)" ]' || fail "Shift+F10 opened no menu"
 
-# "Zapisz obraz…", the second item, and a name typed into the dialog.
-xdotool key Down Down Return
+# "Zapisz obraz…", the second of three items, and a name typed into the dialog.
+geometry "$(menu_open)"
+xdotool mousemove $((X + 20)) $((Y + HEIGHT / 2)) click 1
 dialog=$(window_named 'Zapisz obraz') || fail "\"Zapisz obraz…\" did not open its file dialog"
-for _ in $(seq 50); do
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break
-    sleep 0.1
-done
+within_5s '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ]' || true
 sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 20 "$work/saved.png"
 xdotool key Return
-for _ in $(seq 50); do
-    [ -s "$work/saved.png" ] && break
-    sleep 0.1
-done
-[ -s "$work/saved.png" ] || fail "the picture was not saved"
+within_5s '[ -s "$work/saved.png" ]' || fail "the picture was not saved"
+# The saved picture is the client image: the pictures as the screen shows them (the controls are
+# widgets of their own), one step of suwak1 on from the exported setting.
 shoot_client after
-# The saved picture is the client image: the strip, graph and diagram as the screen shows them
-# (the controls are widgets of their own, drawn over the image only on the screen). The click on
-# suwak1 moved the setting one step on from the exported one.
 [ "$(region saved 8 14 361 394)" = "$(region after 8 14 361 394)" ] ||
     fail "the saved picture differs from the window's client area"
 [ "$(region saved 8 105 361 39)" != "$(region export 8 105 361 39)" ] ||

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The pictures and data that leave the program: the real executable's exports, the context
-// menu's save actions and the tooltip, each against the window at the same setting.
+// menu's actions and the tooltip, each against the window at the same setting.
 #include "client_area_menu.h"
 #include "intensity.h"
 #include "main_window_support.h"
+#include "pattern_export.h"
+#include "pattern_output.h"
 #include "pattern_tool_tip.h"
 #include "radio_group.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QProcess>
@@ -28,23 +29,25 @@ namespace {
 struct Setting
 {
     QStringList arguments;
-    int suwak1, suwak2, suwak3, suwak_a;
+    std::array<int, 4> positions;
     bool narrow;
+    const char *header; ///< the CSV's first line
 };
 
 // Both ends of every range, and one setting between them.
 const Setting kSettings[] = {
-    {{}, 1, 20, 170, 10, false},
+    {{}, {1, 20, 170, 10}, false, "λ = 380 nm, d = 0.020 mm, L = 1.50 m, a = 1000 nm"},
     {{"--lambda", "760", "--d", "0,040", "--L", "2.00", "--a", "10000", "--a-small"},
-     381,
-     40,
-     220,
-     100,
-     true},
-    {{"--lambda", "650", "--d", "0.030", "--L", "1,8", "--a", "5000"}, 271, 30, 200, 50, false},
+     {381, 40, 220, 100},
+     true,
+     "λ = 760 nm, d = 0.040 mm, L = 2.00 m, a << λ (a = 1 nm)"},
+    {{"--lambda", "650", "--d", "0.030", "--L", "1,8", "--a", "5000"},
+     {271, 30, 200, 50},
+     false,
+     "λ = 650 nm, d = 0.030 mm, L = 1.80 m, a = 5000 nm"},
 };
 
-/** Runs the real program with no display at all; returns its exit code. */
+/** Runs the real program with no display at all; its exit code and what it wrote to stderr. */
 int runProgram(const QStringList &arguments, QByteArray *errors = nullptr)
 {
     QProcess process;
@@ -59,19 +62,6 @@ int runProgram(const QStringList &arguments, QByteArray *errors = nullptr)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-/** The window at `s`, reached by moving its controls as a user does, painted once. */
-void moveTo(TForm1 &form, const Setting &s)
-{
-    form.suwak1->setValue(s.suwak1);
-    form.suwak2->setValue(s.suwak2);
-    form.suwak3->setValue(s.suwak3);
-    form.suwak_a->setValue(s.suwak_a);
-    if (s.narrow)
-        clickRadio(form.opcje1->button(1));
-    form.clientArea()->invalidate();
-    showAndPaint(form);
-}
-
 QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
@@ -80,9 +70,8 @@ QByteArray contentsOf(const QString &path)
 
 void expectSameImage(const QImage &expected, const QString &pngPath)
 {
-    const QImage png(pngPath);
-    ASSERT_EQ(png.size(), expected.size()) << pngPath.toStdString();
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), expected) << pngPath.toStdString();
+    EXPECT_EQ(QImage(pngPath).convertToFormat(QImage::Format_RGB32), expected)
+        << pngPath.toStdString();
 }
 
 /** Saves through a context-menu action, answering its file dialog with `path`. */
@@ -101,66 +90,84 @@ void saveThroughMenu(QAction *action, const QString &path)
 
 TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers)
 {
-    // The exporting program runs on the offscreen platform's own palette: draw with it here too.
+    // The exporting program draws with the offscreen platform's palette: so does the window here.
     const QPalette fixed = QApplication::palette();
     QApplication::setPalette(QApplication::style()->standardPalette());
     QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("cli.png"));
+    const QString csv = dir.filePath(QStringLiteral("cli.csv"));
     for (const Setting &s : kSettings) {
-        const QString png = dir.filePath(QStringLiteral("cli.png"));
-        const QString csv = dir.filePath(QStringLiteral("cli.csv"));
         ASSERT_EQ(runProgram(s.arguments + QStringList {"--export-png", png, "--export-csv", csv}),
                   0);
+        // The window reaches the setting as a user does: the scroll bars, then the option.
         TForm1 form;
-        moveTo(form, s);
+        QScrollBar *const bars[] = {form.suwak1, form.suwak2, form.suwak3, form.suwak_a};
+        for (int i = 0; i < 4; ++i)
+            bars[i]->setValue(s.positions[i]);
+        if (s.narrow)
+            clickRadio(form.opcje1->button(1));
+        showAndPaint(form);
         const QImage &image = form.clientImage();
         expectSameImage(image, png);
 
-        // Each CSV row against the strip's pixels at its column and against the model.
+        // The header names the setting; each row agrees with the strip's pixels at its column
+        // and reads back as the model's very double.
         const QList<QByteArray> lines = contentsOf(csv).split('\n');
         ASSERT_EQ(lines.size(), 363) << "a header, 361 columns and nothing after the last CRLF";
+        EXPECT_EQ(QString::fromUtf8(lines[0]),
+                  QStringLiteral("x [mm],\"I/I₀ przy %1; separator dziesiętny: kropka\",R,G,B\r")
+                      .arg(QString::fromUtf8(s.header)));
         for (int row = 1; row <= 361; ++row) {
+            ASSERT_TRUE(lines[row].endsWith('\r'));
             const QList<QByteArray> f = lines[row].chopped(1).split(',');
             ASSERT_EQ(f.size(), 5) << lines[row].constData();
             const int x = f[0].toInt();
             ASSERT_EQ(x, row - 181);
-            const QRgb strip = image.pixel(8 + 180 - x, 105 + row % 39);
-            EXPECT_EQ(qRgb(f[2].toInt(), f[3].toInt(), f[4].toInt()), strip) << "x = " << x;
+            EXPECT_EQ(qRgb(f[2].toInt(), f[3].toInt(), f[4].toInt()),
+                      image.pixel(8 + 180 - x, 105 + row % 39))
+                << "x = " << x;
             EXPECT_EQ(std::strtod(f[1].constData(), nullptr),
                       optics::natezenie(form.parameters(), double(x)))
                 << "x = " << x;
         }
 
-        // The context menu writes the very same files.
+        // The context menu copies and writes the very same.
         auto *menu = form.findChild<windows::ClientAreaMenu *>();
         ASSERT_NE(menu, nullptr);
+        menu->copyImageAction()->trigger();
+        EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), image);
         const QString menuPng = dir.filePath(QStringLiteral("menu.png"));
         const QString menuCsv = dir.filePath(QStringLiteral("menu.csv"));
         saveThroughMenu(menu->saveImageAction(), menuPng);
         saveThroughMenu(menu->saveDataAction(), menuCsv);
         expectSameImage(image, menuPng);
         EXPECT_EQ(contentsOf(menuCsv), contentsOf(csv));
-        menu->copyImageAction()->trigger();
-        EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), image);
-        for (const QString &path : {png, csv, menuPng, menuCsv})
-            QFile::remove(path);
+        QFile::remove(menuPng); // else the next save asks whether to replace it
+        QFile::remove(menuCsv);
     }
     QApplication::setPalette(fixed);
+
+    TForm1 form;
+    form.suwak1->setValue(271);
+    form.suwak2->setValue(30);
+    EXPECT_EQ(windows::defaultFileName(windows::currentSetting(form), QStringLiteral("png")),
+              QStringLiteral("falorys-650nm-d0.030mm-L1.50m-a1000nm.png"));
+    clickRadio(form.opcje1->button(1));
+    EXPECT_EQ(windows::defaultFileName(windows::currentSetting(form), QStringLiteral("csv")),
+              QStringLiteral("falorys-650nm-d0.030mm-L1.50m-a-bardzo-waskie.csv"));
 }
 
 TEST(PatternOutput, AWrongCommandLineEndsWithCode2AndWritesNothing)
 {
     QTemporaryDir dir;
-    const QString png = dir.filePath(QStringLiteral("obraz.png"));
     const QString csv = dir.filePath(QStringLiteral("dane.csv"));
     QByteArray errors;
-    EXPECT_EQ(runProgram({"--lambda", "900", "--export-png", png}, &errors), 2);
-    EXPECT_TRUE(errors.startsWith("falorys: --lambda: 900 jest poza zakresem; dozwolone"))
-        << errors.constData();
+    EXPECT_EQ(runProgram({"--lambda", "900", "--export-csv", csv}, &errors), 2);
+    EXPECT_TRUE(errors.startsWith("falorys: --lambda: 900 jest poza zakresem")) << errors.data();
     EXPECT_EQ(
-        runProgram({"--export-csv", csv, "--export-png", dir.filePath("brak/obraz.png")}, &errors),
-        2);
-    EXPECT_TRUE(errors.endsWith("brak/obraz.png”: folder „" + dir.path().toUtf8()
-                                + "/brak” nie istnieje\n"))
+        runProgram({"--export-csv", csv, "--export-png", dir.filePath("brak/o.png")}, &errors), 2);
+    EXPECT_TRUE(
+        errors.endsWith("/brak/o.png”: folder „" + dir.path().toUtf8() + "/brak” nie istnieje\n"))
         << errors.constData();
     EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "nothing may be written";
 }
@@ -172,16 +179,17 @@ TEST(PatternOutput, TheTooltipReadsPositionAndIntensityWithoutDrawing)
     const QImage before = form.clientImage();
     auto *tip = form.findChild<windows::PatternToolTip *>();
     ASSERT_NE(tip, nullptr);
-    // The centre column of the strip, and column 150 of the graph (x = 30 mm): at the start
-    // setting its curve point lies on row 5, so 68.5 <= 72 I <= 69.5.
+    // The strip's centre column; the graph's column 150 (x = 30 mm), whose curve point lies on
+    // row 5 at the start setting, so 68.5 <= 72 I <= 69.5; the strip's right end.
     EXPECT_EQ(tip->textAt({188, 120}),
               QStringLiteral("Położenie na ekranie: x = 0.0 cm\nNatężenie względne: I/I₀ = 1.000"));
     const QString graph = tip->textAt({158, 40});
     EXPECT_TRUE(graph.startsWith(QStringLiteral("Położenie na ekranie: x = 3.0 cm\n")));
     const double intensity = graph.section(u'=', -1).toDouble();
     EXPECT_TRUE(intensity >= 68.5 / 72 && intensity <= 69.5 / 72) << intensity;
-    EXPECT_EQ(tip->textAt({368, 143}).section(u'\n', 0, 0),
-              QStringLiteral("Położenie na ekranie: x = −18.0 cm"));
+    EXPECT_TRUE(tip->textAt({368, 143})
+                    .startsWith(QStringLiteral("Położenie na ekranie: x = "
+                                               "−18.0 cm\n")));
     for (QPoint outside : {QPoint(7, 120), QPoint(188, 144), QPoint(188, 95), QPoint(400, 40)})
         EXPECT_TRUE(tip->textAt(outside).isEmpty()) << outside.x() << ", " << outside.y();
 
