@@ -20,6 +20,8 @@ within_5s() {
     return 1
 }
 menu_open() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1; }
+opened_by() { within_5s '[ -n "$(menu_open)" ]' || fail "$1 opened no menu"; }
+close_menu() { xdotool key Escape; within_5s '[ -z "$(menu_open)" ]' || fail "Escape left the menu"; }
 
 "$falorys" "${program_args[@]}" --export-png "$work/export.png" || fail "the export failed"
 start_program
@@ -27,21 +29,19 @@ within_5s 'shoot_client start; [ "$(region start 8 105 361 39)" = "$(region expo
     fail "the window's strip is not the exported one at the same setting"
 
 xdotool mousemove $((cx + 188)) $((cy + 120)) click 3
-within_5s '[ -n "$(menu_open)" ]' || fail "the right button opened no menu"
+opened_by "the right button"
 import -window root "$work/menu.png"
 geometry "$(menu_open)"
 [ "$X,$Y" = "$((cx + 188)),$((cy + 120))" ] || fail "the menu opened at ($X, $Y), not at the pointer"
-xdotool key Escape
-within_5s '[ -z "$(menu_open)" ]' || fail "Escape did not close the menu"
+close_menu
 
 # From the keyboard, the focus on a scroll bar after a click on its arrow (one step of suwak1).
 xdotool mousemove $((cx + 440 + 168 - 6)) $((cy + 181 + 8)) click 1
 xdotool key Menu
-within_5s '[ -n "$(menu_open)" ]' || fail "the Menu key opened no menu"
-xdotool key Escape
-within_5s '[ -z "$(menu_open)" ]' || fail "Escape did not close the menu"
+opened_by "the Menu key"
+close_menu
 xdotool key shift+F10
-within_5s '[ -n "$(menu_open)" ]' || fail "Shift+F10 opened no menu"
+opened_by "Shift+F10"
 
 # "Zapisz obraz…", the second of three items, and a name typed into the dialog.
 geometry "$(menu_open)"

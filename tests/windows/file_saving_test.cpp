@@ -10,26 +10,21 @@
 using windows::FileContent;
 using windows::saveWhole;
 
-TEST(FileSaving, AnExistingFileIsReplacedWholeAndNothingElseIsLeft)
+TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
 {
+    // An existing file is replaced whole, and nothing else is left beside it.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("wzór.csv"));
-    const FileContent longer {path, QByteArray(100000, 'x')};
-    const FileContent shorter {path, QByteArrayLiteral("x [mm]\r\n")};
+    const QString plain = dir.filePath(QStringLiteral("plik"));
+    const FileContent longer {plain, QByteArray(100000, 'x')};
+    const FileContent shorter {plain, QByteArrayLiteral("x [mm]\r\n")};
     ASSERT_FALSE(saveWhole({&longer, 1}).has_value());
     ASSERT_FALSE(saveWhole({&shorter, 1}).has_value());
-    QFile file(path);
+    QFile file(plain);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), shorter.bytes) << "the file must hold the new bytes alone";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("wzór.csv")});
-}
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("plik")});
 
-TEST(FileSaving, AFileThatCannotBeWrittenLeavesNoneOfTheFilesAndSaysWhy)
-{
-    QTemporaryDir dir;
-    QFile plain(dir.filePath(QStringLiteral("plik")));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    // A file that cannot be written leaves none of the files of the same save, and says why.
     const QString good = dir.filePath(QStringLiteral("obraz.png"));
     const std::pair<QString, const char *> cases[] = {
         {dir.filePath(QStringLiteral("brak/dane.csv")), "folder „"},
@@ -38,7 +33,6 @@ TEST(FileSaving, AFileThatCannotBeWrittenLeavesNoneOfTheFilesAndSaysWhy)
         {dir.filePath(QString(300, u'a')), "nazwa pliku jest za długa"},
     };
     for (const auto &[path, reason] : cases) {
-        // The good file comes first: it must not be written either.
         const FileContent files[] = {{good, "png"}, {path, "csv"}};
         const auto failure = saveWhole(files);
         ASSERT_TRUE(failure.has_value()) << reason;
