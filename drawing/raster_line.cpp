@@ -32,7 +32,7 @@ BandHalfWidths bandHalfWidths(std::int64_t dx, std::int64_t dy, int width)
 
 } // namespace
 
-void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb)
+void drawThinLine(const RasterTarget &target, const Point &from, const Point &to, QRgb rgb)
 {
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
@@ -107,7 +107,13 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
     const std::int64_t y = centre.y;
     switch (width) {
     case 2: // the 2 x 2 block up and left of the point
-        target.fillRect(x - 1, y - 1, x, y, rgb);
+        if (target.contains(x - 1, y - 1) && target.contains(x, y)) {
+            QRgb *upper = target.pixel(x - 1, y - 1);
+            QRgb *lower = target.pixel(x - 1, y);
+            upper[0] = upper[1] = lower[0] = lower[1] = rgb;
+        } else {
+            target.fillRect(x - 1, y - 1, x, y, rgb);
+        }
         return;
     case 3: // the five-pixel plus
         target.plot(x, y - 1, rgb);
@@ -120,7 +126,8 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb)
     }
 }
 
-void drawWideLine(const RasterTarget &target, Point from, Point to, int width, QRgb rgb)
+void drawWideLine(const RasterTarget &target, const Point &from, const Point &to, int width,
+                  QRgb rgb)
 {
     if (target.isEmpty())
         return;
@@ -155,7 +162,8 @@ void drawWideLine(const RasterTarget &target, Point from, Point to, int width, Q
     drawPenDot(target, to, width, rgb);
 }
 
-void drawPenLine(const RasterTarget &target, Point from, Point to, int width, QRgb rgb)
+void drawPenLine(const RasterTarget &target, const Point &from, const Point &to, int width,
+                 QRgb rgb)
 {
     if (width <= 1)
         drawThinLine(target, from, to, rgb);

@@ -10,7 +10,7 @@ namespace drawing::raster {
  * coordinate rounded to the nearest integer with exact halves going towards minus infinity, the
  * start pixel set and the end pixel left out. A zero-length line sets nothing.
  */
-void drawThinLine(const RasterTarget &target, Point from, Point to, QRgb rgb);
+void drawThinLine(const RasterTarget &target, const Point &from, const Point &to, QRgb rgb);
 
 /**
  * The round end of a pen of `width` pixels (1 to 3) around `centre`: the pixel itself for
@@ -23,9 +23,11 @@ void drawPenDot(const RasterTarget &target, Point centre, int width, QRgb rgb);
  * end. Horizontal and vertical lines are bands of `width` rows (columns) starting width / 2
  * above (left of) the line; slanted ones a four-corner band filled by the polygon rule.
  */
-void drawWideLine(const RasterTarget &target, Point from, Point to, int width, QRgb rgb);
+void drawWideLine(const RasterTarget &target, const Point &from, const Point &to, int width,
+                  QRgb rgb);
 
 /** Either of the two above, by the pen width (1 to 3). */
-void drawPenLine(const RasterTarget &target, Point from, Point to, int width, QRgb rgb);
+void drawPenLine(const RasterTarget &target, const Point &from, const Point &to, int width,
+                 QRgb rgb);
 
 } // namespace drawing::raster

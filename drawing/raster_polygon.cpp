@@ -89,7 +89,8 @@ constexpr LineWalk kUnbounded(std::int64_t x)
 
 } // namespace
 
-void fillParallelogram(const RasterTarget &target, Point corner, Point side, Point along, QRgb rgb)
+void fillParallelogram(const RasterTarget &target, const Point &corner, const Point &side,
+                       const Point &along, QRgb rgb)
 {
     const Point c1 {corner.x + side.x, corner.y + side.y};
     const Point c3 {corner.x + along.x, corner.y + along.y};

@@ -20,6 +20,7 @@ void fillPolygon(const RasterTarget &target, std::span<const Point> points, QRgb
  * span comes straight from the two pairs of parallel edges, walked from row to row in integers,
  * with no edge list, sort or division per row.
  */
-void fillParallelogram(const RasterTarget &target, Point corner, Point side, Point along, QRgb rgb);
+void fillParallelogram(const RasterTarget &target, const Point &corner, const Point &side,
+                       const Point &along, QRgb rgb);
 
 } // namespace drawing::raster

@@ -87,14 +87,13 @@ void Surface::MoveTo(int x, int y)
 
 void Surface::LineTo(int x, int y)
 {
-    const QPoint from = toDevice(m_penPos.x(), m_penPos.y());
-    const QPoint to = toDevice(x, y);
+    const Point from = toRaster(toDevice(m_penPos.x(), m_penPos.y()));
+    const Point to = toRaster(toDevice(x, y));
     m_penPos = QPoint(x, y);
     const RasterTarget target = rasterTarget();
     if (target.isEmpty())
         return;
-    raster::drawPenLine(target, toRaster(from), toRaster(to), penWidth(m_pen),
-                        resolveColour(m_pen.colour));
+    raster::drawPenLine(target, from, to, penWidth(m_pen), resolveColour(m_pen.colour));
 }
 
 void Surface::Rectangle(int x1, int y1, int x2, int y2)
