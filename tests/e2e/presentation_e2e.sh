@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Presentation size with real keys on a virtual screen of FALORYS_E2E_SCREEN pixels. --scale fit
-# and Ctrl+Plus give 2x on 1920x1080 (3x does not fit) and 1x on 1024x768, on the screen; at 2x
-# each picture pixel is a sharp 2 x 2 block of the 1x picture and the About window is twice the
-# size; Ctrl+0 brings back the 1x window with its setting.
+# Presentation size on a FALORYS_E2E_SCREEN screen: --scale fit and Ctrl+Plus give 2x on 1920x1080,
+# 1x on 1024x768, on the screen; at 2x sharp 2 x 2 blocks, a 2x About window; Ctrl+0 back to 1x.
 # Usage: presentation_e2e.sh FALORYS SEND_CLOSE_REQUEST
 set -euo pipefail
 
@@ -25,7 +23,7 @@ wait_for_scale() { # factor what: sets scale, cx, cy and menu_y for it
         [ $((X + WIDTH)) -le "$screen_w" ] && [ $((Y + HEIGHT)) -le "$screen_h" ] ||
         fail "$2: window at $X,$Y, $WIDTH x $HEIGHT, expected $1 x 632 wide, on the screen"
     scale=$1 cx=$X cy=$((Y + HEIGHT - 434 * $1)) menu_y=$((Y + (HEIGHT - 434 * $1) / 2))
-    sleep 0.5 # the repaint at the new size
+    sleep 0.5
 }
 # The strip, the graph and the diagram, where no control lies, as $work/NAME-pictures.png.
 shoot_pictures() { # name

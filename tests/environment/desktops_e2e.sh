@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The program on unusual desktops: KDE colour schemes (Qt reads them from kdeglobals), a light
-# one of other colours and a dark one; fractional scale factors; right to left; a scale factor
-# too large for the screen; no display at all.
+# Unusual desktops: KDE colour schemes (light and dark, from kdeglobals), fractional scale
+# factors, right to left, a window larger than the screen, no display at all.
 # Usage: desktops_e2e.sh FALORYS SEND_CLOSE_REQUEST
 set -euo pipefail
 
