@@ -44,8 +44,10 @@ QString PatternToolTip::textAt(QPoint p) const
     const QRect *area = pictureAt(p);
     if (!area)
         return {};
-    // Column i of both pictures shows x = 180 − i millimetres.
-    const int xMm = optics::IntensityProfile::kMaxOffset - (p.x() - area->left());
+    // Column i of both pictures stands for x = 180 − i millimetres, but the scale printed under
+    // the graph runs from −18 cm on the left to 18 cm on the right; the pattern is even in x, so
+    // the tooltip reads the position as that scale does and the intensity is the same.
+    const int xMm = (p.x() - area->left()) - optics::IntensityProfile::kMaxOffset;
     const double intensity = optics::natezenie(m_form.parameters(), double(xMm));
     const QChar separator = m_form.decimalSeparator();
     return QStringLiteral("Położenie na ekranie: x = %1 cm\nNatężenie względne: I/I₀ = %2")

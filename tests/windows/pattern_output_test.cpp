@@ -166,15 +166,16 @@ TEST(PatternOutput, TheTooltipReadsPositionAndIntensityWithoutDrawing)
     const QImage before = form.clientImage();
     auto *tip = form.findChild<windows::PatternToolTip *>();
     ASSERT_NE(tip, nullptr);
-    // The graph's column 150 (x = 30 mm) has its curve point on row 5: 68.5 <= 72 I <= 69.5.
+    // The graph's column 150 (x = 30 mm, −3 cm on the printed scale) has its curve point on
+    // row 5: 68.5 <= 72 I <= 69.5.
     EXPECT_EQ(tip->textAt({188, 120}),
               QStringLiteral("Położenie na ekranie: x = 0.0 cm\nNatężenie względne: I/I₀ = 1.000"));
     const QString graph = tip->textAt({158, 40});
-    EXPECT_TRUE(graph.startsWith(QStringLiteral("Położenie na ekranie: x = 3.0 cm\n")));
+    EXPECT_TRUE(graph.startsWith(QStringLiteral("Położenie na ekranie: x = −3.0 cm\n")));
     const double intensity = graph.section(u'=', -1).toDouble();
     EXPECT_TRUE(intensity >= 68.5 / 72 && intensity <= 69.5 / 72) << intensity;
     EXPECT_EQ(tip->textAt({368, 143}).section(u'\n', 0, 0),
-              QStringLiteral("Położenie na ekranie: x = −18.0 cm"));
+              QStringLiteral("Położenie na ekranie: x = 18.0 cm"));
     EXPECT_TRUE(tip->textAt({7, 120}).isEmpty() && tip->textAt({188, 144}).isEmpty());
 
     QHelpEvent event(QEvent::ToolTip, {188, 120}, form.clientArea()->mapToGlobal(QPoint(188, 120)));
