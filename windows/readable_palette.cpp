@@ -2,21 +2,20 @@
 #include "readable_palette.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <QStyle>
+#include <QTimer>
 
 namespace windows {
 
-bool isDarkPalette(const QPalette &palette)
-{
-    return palette.color(QPalette::WindowText).lightnessF()
-        > palette.color(QPalette::Window).lightnessF();
-}
+namespace {
 
-void useReadablePalette()
+/** Swaps a dark palette for a light one; false when the palette is light already. */
+bool replaceDarkPalette()
 {
     if (!isDarkPalette(QApplication::palette()))
-        return;
+        return false;
     QPalette light = QApplication::style()->standardPalette();
     if (isDarkPalette(light)) {
         // The classic light scheme: grey faces, black text, white boxes, a blue selection.
@@ -29,6 +28,42 @@ void useReadablePalette()
         light.setColor(QPalette::HighlightedText, Qt::white);
     }
     QApplication::setPalette(light);
+    return true;
+}
+
+/** Watches the application's palette: a desktop turned dark while the program runs. */
+class DarkPaletteWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Not from inside the change itself: Qt is still handing the new palette round.
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            QTimer::singleShot(0, this, &replaceDarkPalette);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+bool isDarkPalette(const QPalette &palette)
+{
+    return palette.color(QPalette::WindowText).lightnessF()
+        > palette.color(QPalette::Window).lightnessF();
+}
+
+void useReadablePalette()
+{
+    replaceDarkPalette();
+    if (!qApp->findChild<DarkPaletteWatch *>(QString(), Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new DarkPaletteWatch(qApp));
 }
 
 } // namespace windows
+
+#include "readable_palette.moc"

@@ -3,6 +3,7 @@
 #include "colour.h"
 #include "main_window_support.h"
 #include "radio_group.h"
+#include "readable_palette.h"
 #include "surface.h"
 #include "test_palette.h"
 
@@ -232,6 +233,30 @@ TEST(MainWindowRedraw, RebuiltWhenShownAgainAndWhenTheColoursChange)
         return pixelAt(form, {620, 420}) == newFace.rgb();
     })) << "a new palette must bring a full repaint";
     EXPECT_EQ(pixelAt(form, {8 + 60, 14 + 10}), newFace.rgb()) << "graph background";
+    QApplication::setPalette(original);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pixelAt(form, {620, 420}) == kFace; }));
+}
+
+TEST(MainWindowRedraw, ADesktopTurningDarkWhileRunningGetsTheLightPalette)
+{
+    TForm1 form;
+    showAndPaint(form);
+    const QPalette original = QApplication::palette();
+    windows::useReadablePalette();
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), original.color(QPalette::Window))
+        << "a light scheme stays as it is";
+
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !windows::isDarkPalette(QApplication::palette()); }))
+        << "the desktop turned dark: the program takes a light palette again";
+    const QRgb lightFace = QApplication::palette().color(QPalette::Window).rgb();
+    EXPECT_GT(qGray(lightFace), 200);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return pixelAt(form, {620, 420}) == lightFace;
+    })) << "and the pictures are drawn with it";
     QApplication::setPalette(original);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pixelAt(form, {620, 420}) == kFace; }));
 }
