@@ -24,7 +24,7 @@ constexpr std::array<optics::ScrollRange, 4> kBarRanges {
  * what it does with its value. `apply` returns the reason the value cannot be used, or an empty
  * string; the caller puts the option's name before the reason.
  */
-struct OptionSpec
+struct OptionRule
 {
     QStringList names;
     QString valueName;
@@ -94,7 +94,7 @@ QString unitsText(qint64 units, int decimals)
  * A setting that moves scroll bar `bar`: the value in units of its last decimal is
  * position × `unitsPerStep` + `offset`, so the grid of values is exactly the bar's positions.
  */
-OptionSpec settingOption(const QString &name, const QString &valueName, const QString &what,
+OptionRule settingOption(const QString &name, const QString &valueName, const QString &what,
                          int bar, int decimals, int unitsPerStep, int offset, const QString &unit)
 {
     const qint64 min = qint64(kBarRanges[bar].min) * unitsPerStep + offset;
@@ -123,7 +123,7 @@ OptionSpec settingOption(const QString &name, const QString &valueName, const QS
             allowed};
 }
 
-OptionSpec fileOption(const QString &name, const QString &help, QString StartOptions::*path)
+OptionRule fileOption(const QString &name, const QString &help, QString StartOptions::*path)
 {
     auto apply = [path](const QString &value, StartOptions &options) -> QString {
         if (value.isEmpty())
@@ -136,9 +136,9 @@ OptionSpec fileOption(const QString &name, const QString &help, QString StartOpt
 
 const QString kScaleValues = QStringLiteral("dozwolone wartości: 1, 2, 3, 4 albo fit");
 
-const std::vector<OptionSpec> &optionSpecs()
+const std::vector<OptionRule> &optionRules()
 {
-    static const std::vector<OptionSpec> specs {
+    static const std::vector<OptionRule> rules {
         {{QStringLiteral("h"), QStringLiteral("help")},
          {},
          QStringLiteral("wypisuje tę pomoc i kończy pracę"),
@@ -192,15 +192,15 @@ const std::vector<OptionSpec> &optionSpecs()
                                   "CSV i kończy pracę bez otwierania okna"),
                    &StartOptions::csvPath),
     };
-    return specs;
+    return rules;
 }
 
 /** "-h, --help" or "--lambda": one dash before a one-letter name only where it is not alone. */
-QString spelledNames(const OptionSpec &spec)
+QString spelledNames(const OptionRule &rule)
 {
     QStringList spelled;
-    for (const QString &name : spec.names)
-        spelled << (name.size() == 1 && spec.names.size() > 1 ? QStringLiteral("-")
+    for (const QString &name : rule.names)
+        spelled << (name.size() == 1 && rule.names.size() > 1 ? QStringLiteral("-")
                                                               : QStringLiteral("--"))
                 + name;
     return spelled.join(QStringLiteral(", "));
@@ -230,11 +230,11 @@ QString helpText()
                                   "Dyfrakcja i interferencja światła na dwóch szczelinach.\n"
                                   "\n"
                                   "Opcje:\n");
-    for (const OptionSpec &spec : optionSpecs()) {
-        QString left = QStringLiteral("  ") + spelledNames(spec);
-        if (!spec.valueName.isEmpty())
-            left += u' ' + spec.valueName;
-        text += wrapped(left.leftJustified(kHelpIndent - 1) + u' ' + spec.help);
+    for (const OptionRule &rule : optionRules()) {
+        QString left = QStringLiteral("  ") + spelledNames(rule);
+        if (!rule.valueName.isEmpty())
+            left += u' ' + rule.valueName;
+        text += wrapped(left.leftJustified(kHelpIndent - 1) + u' ' + rule.help);
     }
     text += QStringLiteral(
         "\n"
@@ -250,11 +250,11 @@ QString helpText()
     return text;
 }
 
-const OptionSpec *specNamed(QStringView name)
+const OptionRule *ruleNamed(QStringView name)
 {
-    for (const OptionSpec &spec : optionSpecs())
-        if (spec.names.contains(name))
-            return &spec;
+    for (const OptionRule &rule : optionRules())
+        if (rule.names.contains(name))
+            return &rule;
     return nullptr;
 }
 
@@ -276,8 +276,8 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
 {
     if (!parser.unknownOptionNames().isEmpty()) {
         QStringList known;
-        for (const OptionSpec &spec : optionSpecs())
-            known << QStringLiteral("--") + spec.names.last();
+        for (const OptionRule &rule : optionRules())
+            known << QStringLiteral("--") + rule.names.last();
         return failure(QStringLiteral("nieznana opcja „%1”; dozwolone opcje: %2")
                            .arg(dashed(parser.unknownOptionNames().first()),
                                 known.join(QStringLiteral(", "))));
@@ -288,16 +288,16 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
         const qsizetype equals = argument.indexOf(u'=');
         if (!argument.startsWith(QStringLiteral("--")) || equals < 0)
             continue;
-        const OptionSpec *spec = specNamed(QStringView(argument).mid(2, equals - 2));
-        if (spec && spec->valueName.isEmpty())
+        const OptionRule *rule = ruleNamed(QStringView(argument).mid(2, equals - 2));
+        if (rule && rule->valueName.isEmpty())
             return failure(
                 QStringLiteral("opcja %1 nie przyjmuje wartości").arg(argument.left(equals)));
     }
     const QString last = arguments.value(arguments.size() - 1);
     const qsizetype dashes = last.startsWith(QStringLiteral("--")) ? 2 : 1;
-    const OptionSpec *spec = specNamed(QStringView(last).mid(dashes));
-    if (spec && !spec->valueName.isEmpty())
-        return failure(QStringLiteral("%1: brak wartości; %2").arg(last, spec->allowed));
+    const OptionRule *rule = ruleNamed(QStringView(last).mid(dashes));
+    if (rule && !rule->valueName.isEmpty())
+        return failure(QStringLiteral("%1: brak wartości; %2").arg(last, rule->allowed));
     return failure(parser.errorText());
 }
 
@@ -348,8 +348,8 @@ CommandLine parseCommandLine(const QStringList &allArguments)
     const QStringList arguments = withoutQtOptions(allArguments);
     QCommandLineParser parser;
     QList<QCommandLineOption> options;
-    for (const OptionSpec &spec : optionSpecs())
-        options.append(QCommandLineOption(spec.names, spec.help, spec.valueName));
+    for (const OptionRule &rule : optionRules())
+        options.append(QCommandLineOption(rule.names, rule.help, rule.valueName));
     parser.addOptions(options);
     if (!parser.parse(arguments))
         return parseFailure(parser, arguments);
@@ -369,15 +369,15 @@ CommandLine parseCommandLine(const QStringList &allArguments)
         result.text = QStringLiteral("falorys " FALORYS_VERSION "\n");
         return result;
     }
-    for (const OptionSpec &spec : optionSpecs()) {
-        const QString &name = spec.names.last();
-        if (!spec.apply || !parser.isSet(name))
+    for (const OptionRule &rule : optionRules()) {
+        const QString &name = rule.names.last();
+        if (!rule.apply || !parser.isSet(name))
             continue;
         // Every value given is checked; the last one counts.
         const QStringList values =
-            spec.valueName.isEmpty() ? QStringList {QString()} : parser.values(name);
+            rule.valueName.isEmpty() ? QStringList {QString()} : parser.values(name);
         for (const QString &value : values) {
-            const QString reason = spec.apply(value, result.options);
+            const QString reason = rule.apply(value, result.options);
             if (!reason.isEmpty())
                 return failure(QStringLiteral("--") + name + QStringLiteral(": ") + reason);
         }
