@@ -58,7 +58,7 @@ QMenu *ClientAreaMenu::menu()
 
 void ClientAreaMenu::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(m_form.clientImage());
+    QGuiApplication::clipboard()->setImage(clientPicture(m_form));
 }
 
 void ClientAreaMenu::saveImage()
@@ -68,7 +68,7 @@ void ClientAreaMenu::saveImage()
                                      defaultFileName(currentSetting(m_form), QStringLiteral("png")),
                                      QStandardPaths::PicturesLocation);
     if (!path.isEmpty())
-        save(title, {path, pngBytes(m_form.clientImage())});
+        save(title, {path, pngBytes(clientPicture(m_form))});
 }
 
 void ClientAreaMenu::saveData()
@@ -107,7 +107,10 @@ QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
         m_lastFolder = QFileInfo(path).absolutePath();
-        if (!QFileInfo::exists(path) || confirmReplace(title, path))
+        // A device, a folder or another user's link is refused before any question of replacing.
+        if (const QString problem = targetProblem(path); !problem.isEmpty())
+            showFailure(title, {path, problem, {}});
+        else if (!QFileInfo::exists(path) || confirmReplace(title, path))
             return path;
     }
     return {};
@@ -127,15 +130,18 @@ bool ClientAreaMenu::confirmReplace(const QString &title, const QString &path)
 
 void ClientAreaMenu::save(const QString &title, const FileContent &content)
 {
-    const auto failure = saveWhole({&content, 1});
-    if (!failure)
-        return;
+    if (const auto failure = saveWhole({&content, 1}))
+        showFailure(title, *failure);
+}
+
+void ClientAreaMenu::showFailure(const QString &title, const SaveFailure &failure)
+{
     QMessageBox box(QMessageBox::Warning, title,
                     QStringLiteral("Nie udało się zapisać pliku „%1”.")
-                        .arg(QDir::toNativeSeparators(content.path)),
+                        .arg(QDir::toNativeSeparators(failure.path)),
                     QMessageBox::Ok, &m_form);
     box.setInformativeText(
-        QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure->reason));
+        QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));
     box.exec();
 }
 

@@ -12,6 +12,7 @@ class TForm1;
 namespace windows {
 
 struct FileContent;
+struct SaveFailure;
 
 /**
  * The context menu of the main window's client area: "Kopiuj obraz", "Zapisz obraz…" and
@@ -54,6 +55,8 @@ private:
                         QStandardPaths::StandardLocation firstFolder);
     bool confirmReplace(const QString &title, const QString &path);
     void save(const QString &title, const FileContent &content);
+    /** The reason in a message box over the window. */
+    void showFailure(const QString &title, const SaveFailure &failure);
 
     TForm1 &m_form;
     QMenu *m_menu = nullptr;

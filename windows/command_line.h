@@ -17,8 +17,8 @@ struct StartOptions
     bool narrowSlits = false; ///< select "a <<"
     /** Presentation size asked for; "fit" asks for the largest, which the screen then limits. */
     int scale = 1;
-    QString pngPath; ///< write the client image here and end, without a window
-    QString csvPath; ///< write the screen columns here and end, without a window
+    QString pngPath; ///< write the client area's picture here ("-": stdout) and end, no window
+    QString csvPath; ///< write the screen columns here ("-": stdout) and end, without a window
 
     bool exports() const { return !pngPath.isNull() || !csvPath.isNull(); }
 };
@@ -37,8 +37,10 @@ struct CommandLine
     QString text;
 };
 
-/** Exit code of a run whose command line was wrong or whose output could not be written. */
+/** Exit code of a run whose command line was wrong; nothing is written then. */
 inline constexpr int kUsageExitCode = 2;
+/** Exit code of a run whose output, a file or the standard output, could not be written. */
+inline constexpr int kWriteFailureExitCode = 1;
 
 /** Reads `arguments` (the program's name first, as in argv). Needs no application object. */
 CommandLine parseCommandLine(const QStringList &arguments);

@@ -1,76 +1,194 @@
 // SPDX-License-Identifier: MIT
 #include "file_saving.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "command_line.h"
+#include "native_files.h"
 
-#include <memory>
-#include <vector>
+#include <QDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <list>
 
 namespace windows {
 
 namespace {
 
-// The longest name one folder entry may have on the file systems in use [bytes].
-constexpr qsizetype kLongestName = 255;
+const QString kStandardOutput = QStringLiteral("-");
 
-/**
- * What is wrong with the name itself. Checked before writing: the temporary file has no name
- * of its own until it is renamed, so such a name would fail only at the very end.
- */
-QString nameProblem(const QString &path)
+/** Writes all of `bytes` to `stream`; 0 or the error number. */
+int writeStream(std::FILE *stream, const QByteArray &bytes)
 {
-    const QFileInfo target(path);
-    const QString name = target.fileName();
-    if (name.isEmpty())
-        return QStringLiteral("nie podano nazwy pliku");
-    if (name.toLocal8Bit().size() > kLongestName)
-        return QStringLiteral("nazwa pliku jest za długa");
-    if (target.isDir())
-        return QStringLiteral("„%1” jest folderem").arg(QDir::toNativeSeparators(path));
-    return {};
-}
-
-/** Why `file` could not be written to `path`, told from the folder and the error it met. */
-QString failureReason(const QString &path, const QSaveFile &file)
-{
-    if (const QString problem = nameProblem(path); !problem.isEmpty())
-        return problem;
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    const QString folderName = QDir::toNativeSeparators(folder.filePath());
-    if (!folder.exists())
-        return QStringLiteral("folder „%1” nie istnieje").arg(folderName);
-    if (!folder.isDir())
-        return QStringLiteral("„%1” nie jest folderem").arg(folderName);
-    if (!folder.isWritable())
-        return QStringLiteral("brak uprawnień do zapisu w folderze „%1”").arg(folderName);
-    if (target.exists() && !target.isWritable())
-        return QStringLiteral("plik jest tylko do odczytu");
-    if (file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("brak miejsca na dysku");
-    // Anything else the system said, in its own words.
-    return QStringLiteral("błąd systemu plików (%1)").arg(file.errorString());
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream)
+            == std::size_t(bytes.size())
+        && std::fflush(stream) == 0)
+        return 0;
+    return errno != 0 ? errno : EIO;
 }
 
 } // namespace
 
+QString systemErrorReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("brak miejsca na dysku");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("brak uprawnień");
+    case EROFS:
+        return QStringLiteral("system plików jest tylko do odczytu");
+    case ENAMETOOLONG:
+        return QStringLiteral("nazwa pliku jest za długa");
+    case EIO:
+        return QStringLiteral("błąd odczytu lub zapisu na nośniku");
+    case ENOENT:
+        return QStringLiteral("folder nie istnieje");
+    case ENOTDIR:
+        return QStringLiteral("część ścieżki nie jest folderem");
+    case EISDIR:
+        return QStringLiteral("to folder, a nie zwykły plik");
+    case ELOOP:
+        return QStringLiteral("dowiązania symboliczne na ścieżce tworzą pętlę");
+    case EFBIG:
+        return QStringLiteral("plik byłby za duży dla tego systemu plików");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("za dużo otwartych plików");
+    case ENOMEM:
+        return QStringLiteral("brak pamięci");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("plik jest w użyciu");
+    case EINVAL:
+        return QStringLiteral("ta nazwa pliku jest niedozwolona w tym systemie plików");
+    case EBADF:
+        return QStringLiteral("wyjście jest zamknięte");
+    case EPIPE:
+        return QStringLiteral("odbiorca danych zakończył pracę");
+    default:
+        return QStringLiteral("nieoczekiwany błąd systemu nr %1").arg(error);
+    }
+}
+
+QString fromNativeBytes(QByteArrayView bytes)
+{
+    // The least code point of each length: longer forms of smaller ones are not UTF-8.
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = uchar(bytes[i]);
+        const int length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6       ? 2
+            : (lead >> 4) == 0xE       ? 3
+            : (lead >> 3) == 0x1E      ? 4
+                                       : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = length > 0 && i + length <= bytes.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = uchar(bytes[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        valid = valid && c >= kLeast[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        if (!valid) {
+            text += QChar(char16_t(0xDC00 + lead));
+            ++i;
+            continue;
+        }
+        text += QString::fromUcs4(&c, 1);
+        i += length;
+    }
+    return text;
+}
+
+QByteArray nativeBytes(const QString &text)
+{
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        const bool kept = unit >= 0xDC80 && unit <= 0xDCFF
+            && !(i > 0 && QChar::isHighSurrogate(text[i - 1].unicode()));
+        if (!kept)
+            continue;
+        bytes += QStringView(text).mid(start, i - start).toUtf8();
+        bytes += char(unit - 0xDC00);
+        start = i + 1;
+    }
+    return bytes + QStringView(text).mid(start).toUtf8();
+}
+
+QString saveFailureText(const SaveFailure &failure)
+{
+    if (failure.path == kStandardOutput)
+        return QStringLiteral("nie można zapisać na standardowe wyjście: ") + failure.reason;
+    return QStringLiteral("nie można zapisać pliku „%1”: %2")
+        .arg(QDir::toNativeSeparators(failure.path), failure.reason);
+}
+
+int printOutput(const QString &text)
+{
+    if (const int error = writeStream(stdout, nativeBytes(text))) {
+        printError(QStringLiteral("falorys: ")
+                   + saveFailureText({kStandardOutput, systemErrorReason(error), {}}));
+        return kWriteFailureExitCode;
+    }
+    return 0;
+}
+
+void printError(const QString &line)
+{
+    writeStream(stderr, nativeBytes(line + u'\n'));
+}
+
+QString targetProblem(const QString &path)
+{
+    PendingFile file;
+    return file.check(nativeBytes(path));
+}
+
 std::optional<SaveFailure> saveWhole(std::span<const FileContent> files)
 {
-    // Every file is opened and written before any takes its name; the QSaveFiles not committed
-    // remove their temporary files when they go.
-    std::vector<std::unique_ptr<QSaveFile>> saves;
+    struct Pending
+    {
+        PendingFile file;
+        const FileContent *content = nullptr;
+    };
+    // Every file is opened and written before any takes its name; those not committed remove
+    // their temporary files when they go.
+    std::list<Pending> pending;
+    const FileContent *toOutput = nullptr;
     for (const FileContent &content : files) {
-        auto &file = saves.emplace_back(std::make_unique<QSaveFile>(content.path));
-        const bool written = nameProblem(content.path).isEmpty() && file->open(QIODevice::WriteOnly)
-            && file->write(content.bytes) == content.bytes.size() && file->flush();
-        if (!written)
-            return SaveFailure {content.path, failureReason(content.path, *file)};
+        if (content.path == kStandardOutput) {
+            toOutput = &content;
+            continue;
+        }
+        Pending &next = pending.emplace_back();
+        next.content = &content;
+        if (const QString reason = next.file.open(nativeBytes(content.path)); !reason.isEmpty())
+            return SaveFailure {content.path, reason, {}};
+        for (const Pending &earlier : pending) {
+            if (&earlier != &next && next.file.sameTarget(earlier.file))
+                return SaveFailure {content.path, QStringLiteral("ten sam plik"),
+                                    earlier.content->path};
+        }
     }
-    for (std::size_t i = 0; i < saves.size(); ++i) {
-        if (!saves[i]->commit())
-            return SaveFailure {files[i].path, failureReason(files[i].path, *saves[i])};
+    for (Pending &p : pending) {
+        if (const QString reason = p.file.write(p.content->bytes); !reason.isEmpty())
+            return SaveFailure {p.content->path, reason, {}};
+    }
+    if (toOutput) {
+        if (const int error = writeStream(stdout, toOutput->bytes))
+            return SaveFailure {kStandardOutput, systemErrorReason(error), {}};
+    }
+    for (Pending &p : pending) {
+        if (const QString reason = p.file.commit(); !reason.isEmpty())
+            return SaveFailure {p.content->path, reason, {}};
     }
     return std::nullopt;
 }

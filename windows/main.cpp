@@ -2,8 +2,10 @@
 #include "client_area.h"
 #include "command_line.h"
 #include "display_check.h"
+#include "file_saving.h"
 #include "first_paint_report.h"
 #include "lambda.h"
+#include "native_files.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
 #include "readable_palette.h"
@@ -11,23 +13,22 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <optional>
 
 int main(int argc, char **argv)
 {
-    // Read before any application exists: help, the version and mistakes need no display.
+    // Read before any application exists: help, the version and mistakes need no display. A
+    // file name keeps its bytes, even those that are not UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << windows::fromNativeBytes(argv[i]);
     const windows::CommandLine commandLine = windows::parseCommandLine(arguments);
     switch (commandLine.action) {
     case windows::CommandLine::Action::ShowHelp:
     case windows::CommandLine::Action::ShowVersion:
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
-        return 0;
+        return windows::printOutput(commandLine.text);
     case windows::CommandLine::Action::Fail:
-        std::fputs((commandLine.text + u'\n').toLocal8Bit().constData(), stderr);
+        windows::printError(commandLine.text);
         return windows::kUsageExitCode;
     case windows::CommandLine::Action::Run:
         break;
@@ -43,6 +44,8 @@ int main(int argc, char **argv)
     if (!windows::displayGiven(argc, argv))
         return 1;
     std::optional<windows::DisplayCheck> displayCheck(std::in_place, argc, argv);
+    // Outlives the application, which may look into it.
+    const windows::RuntimeFolderForRun runtimeFolder;
     QApplication app(argc, argv);
     displayCheck.reset();
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll

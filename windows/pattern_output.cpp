@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_output.h"
 
+#include "client_area.h"
 #include "file_saving.h"
 #include "lambda.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 
+#include <QApplication>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include <array>
-#include <cstdio>
 #include <vector>
 
 namespace windows {
@@ -34,6 +36,27 @@ QByteArray currentPatternCsv(const TForm1 &form)
     return patternCsv(currentSetting(form), columns);
 }
 
+QImage clientPicture(const TForm1 &form)
+{
+    ClientArea *area = form.clientArea();
+    // Device pixel ratio 1 whatever the screen's: the picture is the area at 1x.
+    QImage picture(kClientSize, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    // An area enlarged by the program's own presentation size is drawn back to 1x.
+    painter.scale(qreal(kClientSize.width()) / area->width(),
+                  qreal(kClientSize.height()) / area->height());
+    // Keyboard focus belongs to the moment, not to the setting: the picture shows none, so that
+    // the window's copy is the export's, byte for byte.
+    QWidget *const focused = QApplication::focusWidget();
+    const bool focusInArea = focused && area->isAncestorOf(focused);
+    if (focusInArea)
+        focused->clearFocus();
+    area->render(&painter);
+    if (focusInArea)
+        focused->setFocus(Qt::OtherFocusReason);
+    return picture;
+}
+
 void applyStartOptions(TForm1 &form, const StartOptions &options)
 {
     QScrollBar *const bars[] = {form.suwak1, form.suwak2, form.suwak3, form.suwak_a};
@@ -47,20 +70,26 @@ void applyStartOptions(TForm1 &form, const StartOptions &options)
 
 int writeExports(TForm1 &form, const StartOptions &options)
 {
+    // The data too are those of the drawn setting.
     form.repaintClientArea();
     std::vector<FileContent> files;
     if (!options.pngPath.isNull())
-        files.push_back({options.pngPath, pngBytes(form.clientImage())});
+        files.push_back({options.pngPath, pngBytes(clientPicture(form))});
     if (!options.csvPath.isNull())
         files.push_back({options.csvPath, currentPatternCsv(form)});
     const auto failure = saveWhole(files);
     if (!failure)
         return 0;
+    if (!failure->sameFileAs.isNull()) {
+        printError(QStringLiteral("falorys: --export-png i --export-csv wskazują ten sam plik "
+                                  "(„%1” i „%2”); nic nie zapisano")
+                       .arg(options.pngPath, options.csvPath));
+        return kUsageExitCode;
+    }
     const char *option = failure->path == options.pngPath ? "--export-png" : "--export-csv";
-    const QString line = QStringLiteral("falorys: %1: nie można zapisać pliku „%2”: %3\n")
-                             .arg(QLatin1String(option), failure->path, failure->reason);
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-    return kUsageExitCode;
+    printError(
+        QStringLiteral("falorys: %1: %2").arg(QLatin1String(option), saveFailureText(*failure)));
+    return kWriteFailureExitCode;
 }
 
 } // namespace windows

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 using windows::FileContent;
+using windows::fromNativeBytes;
 using windows::saveWhole;
 
 TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
@@ -29,7 +32,7 @@ TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
     const std::pair<QString, const char *> cases[] = {
         {dir.filePath(QStringLiteral("brak/dane.csv")), "folder „"},
         {dir.filePath(QStringLiteral("plik/dane.csv")), "nie jest folderem"},
-        {dir.path(), "jest folderem"},
+        {dir.path(), "to folder, a nie zwykły plik"},
         {dir.filePath(QString(300, u'a')), "nazwa pliku jest za długa"},
     };
     for (const auto &[path, reason] : cases) {
@@ -42,4 +45,19 @@ TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("plik")})
             << reason;
     }
+
+    // A replaced file keeps who may read it; a name keeps its bytes, UTF-8 or not (an invalid
+    // byte, a surrogate's encoding, an overlong form).
+    namespace fs = std::filesystem;
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(plain.toStdString(), mode);
+    ASSERT_FALSE(saveWhole({&longer, 1}).has_value());
+    EXPECT_EQ(fs::status(plain.toStdString()).permissions(), mode);
+    for (const QByteArray name : {"\xff\xfe.csv", "caf\xc3\xa9", "\xed\xb2\x80", "\xc0\xaf"}) {
+        EXPECT_EQ(windows::nativeBytes(fromNativeBytes(name)), name);
+        const FileContent file {dir.path() + u'/' + fromNativeBytes(name), "x"};
+        ASSERT_FALSE(saveWhole({&file, 1}).has_value());
+        EXPECT_TRUE(fs::exists(dir.path().toStdString() + '/' + name.toStdString())) << name.data();
+    }
+    fs::remove_all(dir.path().toStdString()); // names Qt cannot spell
 }

@@ -4,6 +4,7 @@
 #include "client_area_menu.h"
 #include "intensity.h"
 #include "main_window_support.h"
+#include "pattern_output.h"
 #include "pattern_tool_tip.h"
 #include "radio_group.h"
 
@@ -19,6 +20,10 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <span>
+#include <unistd.h>
 
 using namespace windows_testing;
 
@@ -37,25 +42,39 @@ struct Setting
 const Setting kSettings[] = {
     {"", 1, 20, 170, 10, false, "λ = 380 nm, d = 0.020 mm, L = 1.50 m, a = 1000 nm",
      "falorys-380nm-d0.020mm-L1.50m-a1000nm."},
-    {"--lambda 760 --d 0,040 --L 2.00 --a 10000 --a-small", 381, 40, 220, 100, true,
+    {"--lambda 760 --d 0,040 --L 2.00 --a-small", 381, 40, 220, 10, true,
      "λ = 760 nm, d = 0.040 mm, L = 2.00 m, a << λ (a = 1 nm)",
      "falorys-760nm-d0.040mm-L2.00m-a-bardzo-waskie."},
     {"--lambda 650 --d 0.030 --L 1,8 --a 5000", 271, 30, 200, 50, false,
      "λ = 650 nm, d = 0.030 mm, L = 1.80 m, a = 5000 nm", "falorys-650nm-d0.030mm-L1.80m-a5000nm."},
 };
 
-/** Runs the real program with no display at all; its exit code and what it wrote to stderr. */
-int runProgram(const QStringList &arguments, QByteArray *errors = nullptr)
+/**
+ * Runs the real program in `folder` with no display and no runtime folder, its temporary and
+ * home folders an empty one that must stay empty; its exit code and what it wrote to stderr
+ * (and to stdout, unless that is the file `output`).
+ */
+int runProgram(const QStringList &arguments, QByteArray *errors = nullptr,
+               const QString &folder = {}, QByteArray *output = nullptr, const QString &to = {})
 {
+    QTemporaryDir scratch;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("TMPDIR"), scratch.path());
+    environment.insert(QStringLiteral("HOME"), scratch.path());
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    if (!to.isEmpty())
+        process.setStandardOutputFile(to);
     process.start(QStringLiteral(FALORYS_EXECUTABLE), arguments);
     EXPECT_TRUE(process.waitForFinished(20000)) << "the program did not end";
     if (errors)
         *errors = process.readAllStandardError();
+    if (output)
+        *output = process.readAllStandardOutput();
+    EXPECT_TRUE(QDir(scratch.path()).isEmpty()) << "it left something behind";
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
@@ -68,6 +87,51 @@ QByteArray contentsOf(const QString &path)
 QImage pngImage(const QString &path)
 {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+/** Every entry under `folder`: its kind, its permissions and, for a file, its bytes. */
+std::map<std::string, std::string> snapshot(const QString &folder)
+{
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> entries;
+    std::error_code ec; // a loop of links is an entry like any other
+    for (fs::recursive_directory_iterator it(folder.toStdString(), ec), end; it != end;
+         it.increment(ec)) {
+        const fs::file_status status = it->symlink_status(ec);
+        entries[it->path()] = std::to_string(int(status.type())) + ' '
+            + std::to_string(int(status.permissions())) + ' '
+            + (status.type() == fs::file_type::regular
+                   ? contentsOf(QString::fromStdString(it->path())).toStdString()
+                   : std::string());
+    }
+    return entries;
+}
+
+/** A refused export: what the shell command `setUp` made in an empty folder stays as it was. */
+struct Refusal
+{
+    const char *setUp;
+    QStringList arguments;
+    const char *to; ///< the standard output's file; a pipe if none
+    int code;
+    QByteArray says; ///< the start of the one line on stderr
+    const char *cleanUp = "true";
+};
+
+void expectRefusals(std::span<const Refusal> cases)
+{
+    for (const Refusal &c : cases) {
+        QTemporaryDir dir;
+        const QByteArray inDir = "cd '" + dir.path().toUtf8() + "' && ";
+        ASSERT_EQ(std::system((inDir + c.setUp).constData()), 0) << c.setUp;
+        const auto before = snapshot(dir.path());
+        QByteArray errors;
+        const QStringList &arguments = c.arguments;
+        EXPECT_EQ(runProgram(arguments, &errors, dir.path(), nullptr, c.to), c.code) << c.setUp;
+        EXPECT_TRUE(errors.startsWith(c.says) && errors.count('\n') == 1) << errors.constData();
+        EXPECT_EQ(snapshot(dir.path()), before) << c.setUp << ": something was made or changed";
+        EXPECT_EQ(std::system((inDir + c.cleanUp).constData()), 0) << c.cleanUp;
+    }
 }
 
 /** Saves through a context-menu action, answering its file dialog, which offers `offered`. */
@@ -105,8 +169,20 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
         if (s.narrow)
             clickRadio(form.opcje1->button(1));
         showAndPaint(form);
-        const QImage &image = form.clientImage();
+        const QImage image = windows::clientPicture(form);
         EXPECT_EQ(pngImage(png), image);
+        // The controls lie beside the client image's pictures, which the picture keeps exact.
+        QRegion controls;
+        for (const QWidget *w :
+             form.clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            controls += w->isVisible() ? w->geometry() : QRect();
+        EXPECT_FALSE(controls.intersects(QRect(8, 14, 361, 394)));
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_TRUE(controls.contains({x, y})
+                            || image.pixel(x, y) == form.clientImage().pixel(x, y))
+                    << x << ", " << y;
+        }
 
         // The header names the setting; each row agrees with the strip's pixels at its column
         // and reads back as the model's very double.
@@ -144,7 +220,7 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
     QApplication::setPalette(fixed);
 }
 
-TEST(PatternOutput, AWrongCommandLineEndsWithCode2AndWritesNothing)
+TEST(PatternOutput, AWrongCommandLineEndsWithCode2AFailedWriteWith1AndNothingIsWritten)
 {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("dane.csv"));
@@ -152,7 +228,7 @@ TEST(PatternOutput, AWrongCommandLineEndsWithCode2AndWritesNothing)
     EXPECT_EQ(runProgram({"--lambda", "900", "--export-csv", csv}, &errors), 2);
     EXPECT_TRUE(errors.startsWith("falorys: --lambda: 900 jest poza zakresem")) << errors.data();
     EXPECT_EQ(
-        runProgram({"--export-csv", csv, "--export-png", dir.filePath("brak/o.png")}, &errors), 2);
+        runProgram({"--export-csv", csv, "--export-png", dir.filePath("brak/o.png")}, &errors), 1);
     EXPECT_TRUE(
         errors.endsWith("/brak/o.png”: folder „" + dir.path().toUtf8() + "/brak” nie istnieje\n"))
         << errors.constData();
@@ -181,4 +257,81 @@ TEST(PatternOutput, TheTooltipReadsPositionAndIntensityWithoutDrawing)
     QHelpEvent event(QEvent::ToolTip, {188, 120}, form.clientArea()->mapToGlobal(QPoint(188, 120)));
     QApplication::sendEvent(form.clientArea(), &event);
     EXPECT_EQ(form.clientImage(), before) << "the tooltip must not draw into the client image";
+}
+
+TEST(PatternOutput, ExportRefusalsSayWhyWithTheirExitCodeAndChangeNothing)
+{
+    const QByteArray full = "nie można zapisać na standardowe wyjście: brak miejsca na dysku\n";
+    const Refusal cases[] = {
+        {"mkfifo f",
+         {"--export-png", "f"},
+         nullptr,
+         1,
+         "falorys: --export-png: nie można zapisać pliku „f”: to potok nazwany (FIFO), a nie"},
+        {"ln -s l2 l1 && ln -s l1 l2",
+         {"--export-csv", "l1"},
+         nullptr,
+         1,
+         "falorys: --export-csv: nie można zapisać pliku „l1”: dowiązania symboliczne na "
+         "ścieżce „l1” tworzą pętlę"},
+        {"true",
+         {"--export-png", "x", "--export-csv", "./x"},
+         nullptr,
+         2,
+         "falorys: --export-png i --export-csv wskazują ten sam plik („x” i „./x”)"},
+        {"mkdir a",
+         {"--export-png", "x", "--export-csv", "a/../x"},
+         nullptr,
+         2,
+         "falorys: --export-png i --export-csv wskazują ten sam plik"},
+        {"echo x > x && ln -s x y",
+         {"--export-png", "x", "--export-csv", "y"},
+         nullptr,
+         2,
+         "falorys: --export-png i --export-csv wskazują ten sam plik"},
+        {"true", {"--export-csv", "-"}, "/dev/full", 1, "falorys: --export-csv: " + full},
+        {"true", {"--help"}, "/dev/full", 1, "falorys: " + full},
+        {"true", {"--version"}, "/dev/full", 1, "falorys: " + full},
+    };
+    expectRefusals(cases);
+
+    // To a pipe: the bytes the file gets, and not a word more.
+    QTemporaryDir dir;
+    QByteArray errors;
+    QByteArray output;
+    EXPECT_EQ(
+        runProgram({"--export-csv", "-", "--export-png", "p.png"}, &errors, dir.path(), &output),
+        0);
+    EXPECT_EQ(errors, QByteArray());
+    EXPECT_EQ(runProgram({"--export-csv", "p.csv"}, &errors, dir.path()), 0);
+    EXPECT_EQ(output, contentsOf(dir.filePath(QStringLiteral("p.csv"))));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList {"p.csv", "p.png"}));
+}
+
+TEST(PatternOutput, ExportRefusalsOnlyRootCanSetUp)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a device, another user's link and a full disk are made by root only";
+    ASSERT_EQ(std::system("id falorys-test >/dev/null 2>&1 || useradd -M -r falorys-test"), 0);
+    const Refusal cases[] = {
+        {"mknod d c 1 3",
+         {"--export-csv", "d"},
+         nullptr,
+         1,
+         "falorys: --export-csv: nie można zapisać pliku „d”: to urządzenie, a nie zwykły plik"},
+        {"mkdir -m 1777 s && echo v > v && ln -s ../v s/l && chown -h falorys-test s/l",
+         {"--export-png", "s/l"},
+         nullptr,
+         1,
+         "falorys: --export-png: nie można zapisać pliku „s/l”: „s/l” to dowiązanie symboliczne "
+         "innego użytkownika w folderze, do którego każdy może pisać"},
+        {"mkdir m && mount -t tmpfs -o size=4k tmpfs m",
+         {"--export-csv", "m/p.csv"},
+         nullptr,
+         1,
+         "falorys: --export-csv: nie można zapisać pliku „m/p.csv”: brak miejsca na dysku\n",
+         "umount m"},
+    };
+    expectRefusals(cases);
+    EXPECT_EQ(std::system("userdel falorys-test"), 0);
 }
