@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -31,6 +32,7 @@ struct OptionRule
     QString help;
     std::function<QString(const QString &value, StartOptions &options)> apply;
     QString allowed; ///< what the value may be, for the line that says it is missing
+    bool numeric = false; ///< "-5" is a value (out of range), not a missing one
 };
 
 /** A decimal number read exactly: `units` whole units of the last allowed decimal. */
@@ -120,7 +122,8 @@ OptionRule settingOption(const QString &name, const QString &valueName, const QS
             what + QStringLiteral(": od ") + unitsText(min, decimals) + QStringLiteral(" do ")
                 + unitsText(max, decimals) + u' ' + unit + QStringLiteral(", co ") + step,
             apply,
-            allowed};
+            allowed,
+            true};
 }
 
 OptionRule fileOption(const QString &name, const QString &help, QString StartOptions::*path)
@@ -240,12 +243,16 @@ QString helpText()
         "\n"
         "Liczby dziesiętne można pisać z kropką albo z przecinkiem (0.030 lub 0,030).\n"
         "Bez opcji program zaczyna od 380 nm, 0,020 mm, 1,50 m i 1000 nm.\n"
-        "Po błędnej opcji lub wartości program mówi, co jest nie tak, nie otwiera okna\n"
-        "i kończy pracę z kodem 2.\n"
+        "Każdą opcję podaje się najwyżej raz. PLIK „-” to standardowe wyjście.\n"
+        "\n"
+        "Kod zakończenia: 0, gdy wszystko zapisano; 1, gdy pliku lub wyjścia nie dało\n"
+        "się zapisać (albo program zakończono poleceniem Koniec); 2 przy błędzie\n"
+        "w wierszu poleceń: program mówi wtedy, co jest nie tak, i niczego nie zapisuje.\n"
         "\n"
         "Przykłady:\n"
         "  falorys --lambda 650 --d 0,030 --L 1,80 --a 5000\n"
         "  falorys --lambda 532 --a-small --export-png wzor.png --export-csv wzor.csv\n"
+        "  falorys --export-csv - | column -s, -t\n"
         "  falorys --scale fit\n");
     return text;
 }
@@ -271,7 +278,19 @@ CommandLine failure(const QString &line)
     return result;
 }
 
-/** Why QCommandLineParser refused the arguments, in the program's words. */
+/** The option an argument names: "--name[=value]", or the last letter of "-abc[=value]". */
+QString optionNameIn(const QString &argument)
+{
+    const QString head = argument.section(u'=', 0, 0);
+    return head.startsWith(QStringLiteral("--")) ? head.mid(2) : head.right(1);
+}
+
+/**
+ * Why QCommandLineParser refused the arguments, in the program's words. It refuses only an
+ * unknown option, a switch given a value ("--a-small=1", "-v=1") and an option that needs a
+ * value given none (it takes the next argument whatever it is, so only the last); its own
+ * English text never reaches the user.
+ */
 CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -282,23 +301,46 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
                            .arg(dashed(parser.unknownOptionNames().first()),
                                 known.join(QStringLiteral(", "))));
     }
-    // The parser's other refusals: a switch given a value ("--a-small=1"), or an option that
-    // needs a value given none (it takes the next argument whatever it is, so only the last).
     for (const QString &argument : arguments.mid(1)) {
-        const qsizetype equals = argument.indexOf(u'=');
-        if (!argument.startsWith(QStringLiteral("--")) || equals < 0)
-            continue;
-        const OptionRule *rule = ruleNamed(QStringView(argument).mid(2, equals - 2));
-        if (rule && rule->valueName.isEmpty())
-            return failure(
-                QStringLiteral("opcja %1 nie przyjmuje wartości").arg(argument.left(equals)));
+        const OptionRule *rule = ruleNamed(optionNameIn(argument));
+        if (argument.startsWith(u'-') && argument.contains(u'=') && rule
+            && rule->valueName.isEmpty())
+            return failure(QStringLiteral("opcja %1 nie przyjmuje wartości")
+                               .arg(dashed(optionNameIn(argument))));
     }
     const QString last = arguments.value(arguments.size() - 1);
-    const qsizetype dashes = last.startsWith(QStringLiteral("--")) ? 2 : 1;
-    const OptionRule *rule = ruleNamed(QStringView(last).mid(dashes));
-    if (rule && !rule->valueName.isEmpty())
-        return failure(QStringLiteral("%1: brak wartości; %2").arg(last, rule->allowed));
-    return failure(parser.errorText());
+    const OptionRule *rule = ruleNamed(optionNameIn(last));
+    if (last.startsWith(u'-') && rule && !rule->valueName.isEmpty())
+        return failure(
+            QStringLiteral("%1: brak wartości; %2")
+                .arg(last.startsWith(QStringLiteral("--")) ? last : dashed(optionNameIn(last)),
+                     rule->allowed));
+    return failure(QStringLiteral("błędny wiersz poleceń; listę opcji wypisuje falorys --help"));
+}
+
+/** A value that is rather the next option: the one before it was given none. */
+bool looksLikeOption(const QString &value, const OptionRule &rule)
+{
+    if (!value.startsWith(u'-') || value.size() == 1)
+        return false;
+    const QChar next = value.at(1);
+    return !(rule.numeric && (next.isDigit() || next == u'.' || next == u','));
+}
+
+/** Each option given once, and given a value where it takes one, in the order given. */
+std::optional<CommandLine> misusedOption(const QCommandLineParser &parser)
+{
+    std::vector<const OptionRule *> seen;
+    for (const QString &name : parser.optionNames()) {
+        const OptionRule *rule = ruleNamed(name);
+        const QString spelled = QStringLiteral("--") + rule->names.last();
+        if (std::find(seen.begin(), seen.end(), rule) != seen.end())
+            return failure(QStringLiteral("opcja %1 podana więcej niż raz").arg(spelled));
+        seen.push_back(rule);
+        if (!rule->valueName.isEmpty() && looksLikeOption(parser.value(name), *rule))
+            return failure(QStringLiteral("%1: brak wartości; %2").arg(spelled, rule->allowed));
+    }
+    return std::nullopt;
 }
 
 /**
@@ -353,6 +395,8 @@ CommandLine parseCommandLine(const QStringList &allArguments)
     parser.addOptions(options);
     if (!parser.parse(arguments))
         return parseFailure(parser, arguments);
+    if (auto misused = misusedOption(parser))
+        return *misused;
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("nieoczekiwany argument „%1”; program przyjmuje tylko "
                                       "opcje, ich listę wypisuje falorys --help")
@@ -373,15 +417,17 @@ CommandLine parseCommandLine(const QStringList &allArguments)
         const QString &name = rule.names.last();
         if (!rule.apply || !parser.isSet(name))
             continue;
-        // Every value given is checked; the last one counts.
-        const QStringList values =
-            rule.valueName.isEmpty() ? QStringList {QString()} : parser.values(name);
-        for (const QString &value : values) {
-            const QString reason = rule.apply(value, result.options);
-            if (!reason.isEmpty())
-                return failure(QStringLiteral("--") + name + QStringLiteral(": ") + reason);
-        }
+        const QString reason = rule.apply(parser.value(name), result.options);
+        if (!reason.isEmpty())
+            return failure(QStringLiteral("--") + name + QStringLiteral(": ") + reason);
     }
+    const StartOptions &o = result.options;
+    if (o.narrowSlits && o.positions[3])
+        return failure(QStringLiteral("opcje --a i --a-small wykluczają się: przy „a << λ” "
+                                      "szerokość szczelin się nie liczy; podaj jedną z nich"));
+    if (o.pngPath == QStringLiteral("-") && o.csvPath == QStringLiteral("-"))
+        return failure(QStringLiteral("--export-png i --export-csv nie mogą obie pisać na "
+                                      "standardowe wyjście („-”); jednej podaj nazwę pliku"));
     return result;
 }
 

@@ -20,14 +20,14 @@ TEST(CommandLine, OptionsBecomeTheScrollBarPositionsTheyStandFor)
 {
     // Either decimal separator, trailing zeros, "=" or a separate value; both ends of each range.
     const CommandLine middle = parse({"--lambda", "650", "--d", "0,030", "--L=1.8", "--a", "5000",
-                                      "--a-small", "--export-png", "p.png"});
+                                      "--export-png", "p.png", "--export-csv", "-"});
     ASSERT_EQ(middle.action, CommandLine::Action::Run) << middle.text.toStdString();
     EXPECT_EQ(middle.options.positions, (Positions {271, 30, 200, 50}));
-    EXPECT_TRUE(middle.options.narrowSlits);
     EXPECT_EQ(middle.options.pngPath, QStringLiteral("p.png"));
-    EXPECT_TRUE(middle.options.csvPath.isNull());
-    const CommandLine low = parse({"--lambda=380", "--d", "0.0200", "--L", "1,50", "--a", "1000"});
-    EXPECT_EQ(low.options.positions, (Positions {1, 20, 170, 10})) << low.text.toStdString();
+    EXPECT_EQ(middle.options.csvPath, QStringLiteral("-"));
+    const CommandLine low = parse({"--lambda=380", "--d", "0.0200", "--L", "1,50", "--a-small"});
+    EXPECT_EQ(low.options.positions, (Positions {1, 20, 170, {}})) << low.text.toStdString();
+    EXPECT_TRUE(low.options.narrowSlits);
     const CommandLine high = parse({"--lambda", "760", "--d", ".04", "--L", "2", "--a", "10000"});
     EXPECT_EQ(high.options.positions, (Positions {381, 40, 220, 100})) << high.text.toStdString();
     EXPECT_EQ(parse({}).options.positions, Positions {});
@@ -51,6 +51,16 @@ TEST(CommandLine, EachKindOfMistakeIsOneLineNamingTheOptionAndWhatItAllows)
          "--lambda, --d, --L"},
         {{"--d"}, "--d: brak wartości; dozwolone wartości: od 0,020"},
         {{"--a-small=1"}, "opcja --a-small nie przyjmuje wartości"},
+        {{"-v=1"}, "opcja -v nie przyjmuje wartości"},
+        {{"-d"}, "-d: brak wartości; dozwolone wartości: od 0,020"},
+        {{"-x"}, "nieznana opcja „-x”"},
+        // A value that is the next option: the option before it has none.
+        {{"--export-png", "--lambda"}, "--export-png: brak wartości; podaj nazwę pliku"},
+        {{"--lambda", "--d", "0.03"}, "--lambda: brak wartości; dozwolone wartości: od 380"},
+        {{"--lambda", "-5"}, "--lambda: -5 jest poza zakresem"},
+        {{"--lambda", "500", "--lambda", "600"}, "opcja --lambda podana więcej niż raz"},
+        {{"--a", "5000", "--a-small"}, "opcje --a i --a-small wykluczają się"},
+        {{"--export-png", "-", "--export-csv", "-"}, "--export-png i --export-csv nie mogą obie"},
         {{"wzor.png"}, "nieoczekiwany argument „wzor.png”"},
     };
     for (const auto &[arguments, says] : cases) {
