@@ -8,6 +8,7 @@
 #include "screen_strip.h"
 
 #include <QApplication>
+#include <QHoverEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -45,13 +46,24 @@ QImage clientPicture(const TForm1 &form)
     // An area enlarged by the program's own presentation size is drawn back to 1x.
     painter.scale(qreal(kClientSize.width()) / area->width(),
                   qreal(kClientSize.height()) / area->height());
-    // Keyboard focus belongs to the moment, not to the setting: the picture shows none, so that
-    // the window's copy is the export's, byte for byte.
+    // The keyboard focus and the pointer's hover belong to the moment, not to the setting: the
+    // picture shows neither, so that the window's copy is the export's, byte for byte. A hover
+    // let go of here comes back with the pointer's next move.
     QWidget *const focused = QApplication::focusWidget();
     const bool focusInArea = focused && area->isAncestorOf(focused);
     if (focusInArea)
         focused->clearFocus();
+    QList<QWidget *> underMouse;
+    for (QWidget *w : area->findChildren<QWidget *>()) {
+        QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(-1, -1), QPointF(-1, -1));
+        QCoreApplication::sendEvent(w, &leave);
+        if (w->testAttribute(Qt::WA_UnderMouse))
+            underMouse << w;
+        w->setAttribute(Qt::WA_UnderMouse, false);
+    }
     area->render(&painter);
+    for (QWidget *w : underMouse)
+        w->setAttribute(Qt::WA_UnderMouse, true);
     if (focusInArea)
         focused->setFocus(Qt::OtherFocusReason);
     return picture;
