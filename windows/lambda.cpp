@@ -12,7 +12,6 @@
 #include "intensity_graph.h"
 #include "memo.h"
 #include "pattern_tool_tip.h"
-#include "presentation_scale.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
@@ -120,7 +119,6 @@ TForm1::TForm1(QWidget *parent)
     clientImage().fill(m_canvas.systemColours().face);
     createControls();
     createMenu();
-    createZoomActions();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
     setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
     // The window takes exactly the size of the menu bar and the client area.
@@ -255,30 +253,6 @@ void TForm1::createMenu()
     // The client area's own: its context menu, and the tooltip reading out the pattern.
     new windows::ClientAreaMenu(*this);
     m_clientArea->installEventFilter(new windows::PatternToolTip(*this, this));
-}
-
-void TForm1::createZoomActions()
-{
-    struct Zoom
-    {
-        QList<QKeySequence> keys;
-        int step; // 0: back to 1x
-    };
-    // Ctrl+= too: on many keyboards "+" needs Shift, and that is where users look for it.
-    const Zoom zooms[] = {
-        {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
-        {{QKeySequence::ZoomOut}, -1},
-        {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
-    };
-    for (const Zoom &zoom : zooms) {
-        auto *action = new QAction(this);
-        action->setShortcuts(zoom.keys);
-        const int step = zoom.step;
-        connect(action, &QAction::triggered, this, [this, step] {
-            windows::zoomWindow(*this, step == 0 ? 1 : windows::presentationScale() + step);
-        });
-        addAction(action);
-    }
 }
 
 void TForm1::connectHandlers()

@@ -103,8 +103,6 @@ private:
     void createControls();
     void nameForScreenReaders();
     void createMenu();
-    /** Ctrl+Plus, Ctrl+Minus and Ctrl+0: the presentation size, from anywhere in the window. */
-    void createZoomActions();
     void connectHandlers();
     /** The three renderers every change runs, then the copy to the screen. */
     void redrawAfterChange();

@@ -61,9 +61,7 @@ bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     auto *help = static_cast<QHelpEvent *>(event);
     auto *widget = static_cast<QWidget *>(watched);
-    // At presentation size each image pixel is a block of the widget's.
-    const int scale = m_form.clientArea()->scale();
-    const QPoint p(help->pos().x() / scale, help->pos().y() / scale);
+    const QPoint p = help->pos();
     const QRect *area = pictureAt(p);
     if (!area) {
         QToolTip::hideText();
@@ -71,7 +69,7 @@ bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Valid for this column only: moving on to the next one asks again.
-    const QRect column(p.x() * scale, area->top() * scale, scale, area->height() * scale);
+    const QRect column(p.x(), area->top(), 1, area->height());
     QToolTip::showText(help->globalPos(), textAt(p), widget, column);
     return true;
 }

@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
 class QWidget;
 
 namespace windows {
@@ -9,28 +16,47 @@ namespace windows {
 inline constexpr int kMaxPresentationScale = 4;
 
 /**
- * Presentation size: the whole program, windows, controls, text and pictures, drawn N times
- * larger (N = 1 to 4), the same for every window. Qt cannot change its own scale factor once
- * windows exist, so the program scales itself: every widget's 1x geometry and font are
- * remembered and set N times larger, the style's sizes are multiplied by N, and pictures are
- * shown with each pixel an N x N block. What is drawn (the client image) stays at 1x.
+ * Presentation size is Qt's own scale factor (QT_SCALE_FACTOR): every window, menu, dialog,
+ * tooltip and style metric N times larger. Qt reads it once, when the application object is
+ * made, so a new size means a new process: the program starts itself again at the new size with
+ * the setting it stood at (restartAtScale), and the new process picks that up (takeRestartState).
  */
-int presentationScale();
 
-/** Brings every open window, and every window opened later, to presentation size `factor`
-    (clamped to 1 to kMaxPresentationScale). Windows keep their places. */
-void setPresentationScale(int factor);
+/**
+ * The largest factor from 1 to kMaxPresentationScale at which a window of `windowSize` logical
+ * pixels, with a frame of `frame` device pixels around it, fits an `available` area of device
+ * pixels, on a screen of `screenRatio` device pixels per logical pixel at factor 1.
+ */
+int largestFittingScale(QSize windowSize, QSize frame, QSize available, qreal screenRatio);
 
-/** Brings one window, built at 1x, to the current presentation size. A no-op when it is there
-    already; windows made after a change of size call it before they are shown. */
-void applyPresentationScale(QWidget &window);
+/** The same for a window already shown at presentation size `factor`, frame and screen known. */
+int largestFittingScale(const QWidget &window, int factor);
 
-/** The largest presentation size at which `window`, frame included, fits the available area
-    of its screen (at least 1). */
-int largestFittingScale(const QWidget &window);
+/**
+ * The same before any window exists, Qt running at presentation size `factor`: a window of
+ * `clientSize` below a menu bar, in a frame as large as a desktop's usually is.
+ */
+int largestFittingScaleBeforeShowing(QSize clientSize, int factor);
 
-/** Sets the presentation size from the user's request (clamped to what fits on the window's
-    screen), and keeps the window's centre where it was, its title bar and menu on the screen. */
-void zoomWindow(QWidget &window, int factor);
+/** What a restart at another size carries over: the controls' state and the window's place. */
+struct RestartState
+{
+    std::array<int, 4> positions {}; ///< suwak1, suwak2, suwak3, suwak_a
+    bool narrowSlits = false; ///< the option "a <<"
+    QPoint centre; ///< the frame's centre, in device pixels of the screen
+};
+
+/**
+ * Starts the program again at presentation size `factor` with `arguments` (Qt's options the
+ * program was started with) and `state`. Returns false where the new process could not be
+ * started; the caller then carries on as it is.
+ */
+bool restartAtScale(int factor, const QStringList &arguments, const RestartState &state);
+
+/**
+ * The state a restart handed over, taken out of the environment (so that nothing the program
+ * starts inherits it); nothing for a start by the user or a state that makes no sense.
+ */
+std::optional<RestartState> takeRestartState();
 
 } // namespace windows

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "whole_scale_factors.h"
 
-#include <QByteArray>
+#include "presentation_scale.h"
+
 #include <QByteArrayList>
 #include <QGuiApplication>
 
@@ -12,28 +13,48 @@ namespace windows {
 
 namespace {
 
-/** "1.25" → "1", "1.5" → "2"; what is not a positive number stays for Qt to ignore. */
-QByteArray roundedFactor(const QByteArray &text)
+// No screen is wider than this many times a window of 632 pixels: such a factor is a mistake.
+constexpr int kLargestScreenFactor = 8;
+
+QByteArray checked(const QByteArray &text, int largest, const char *variable, QStringList &lines)
 {
-    bool ok = false;
-    const double factor = text.trimmed().toDouble(&ok);
-    if (!ok || !(factor > 0) || !std::isfinite(factor))
-        return text;
-    return QByteArray::number(std::max(1L, std::lround(std::min(factor, 1e6))));
+    if (const std::optional<int> factor = wholeScaleFactor(text, largest))
+        return QByteArray::number(*factor);
+    lines << QStringLiteral("falorys: %1=„%2” nie jest użyteczną skalą (dozwolone od 1 do %3); "
+                            "użyto 1")
+                 .arg(QLatin1String(variable), QString::fromLocal8Bit(text.trimmed()))
+                 .arg(largest);
+    return QByteArrayLiteral("1");
 }
 
 } // namespace
 
-void useWholeScaleFactors()
+std::optional<int> wholeScaleFactor(const QByteArray &text, int largest)
 {
+    bool ok = false;
+    const double factor = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(factor) || !(factor > 0) || factor >= largest + 0.5)
+        return std::nullopt;
+    return std::max(1, int(std::lround(factor)));
+}
+
+QStringList useWholeScaleFactors()
+{
+    QStringList lines;
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        qputenv("QT_SCALE_FACTOR", roundedFactor(qgetenv("QT_SCALE_FACTOR")));
+        qputenv(
+            "QT_SCALE_FACTOR",
+            checked(qgetenv("QT_SCALE_FACTOR"), kMaxPresentationScale, "QT_SCALE_FACTOR", lines));
     if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) {
         // A list of factors, each bare or as SCREEN=FACTOR.
         QByteArrayList entries = qgetenv("QT_SCREEN_SCALE_FACTORS").split(';');
         for (QByteArray &entry : entries) {
+            if (entry.trimmed().isEmpty())
+                continue;
             const qsizetype equals = entry.lastIndexOf('=');
-            entry = entry.left(equals + 1) + roundedFactor(entry.mid(equals + 1));
+            entry = entry.left(equals + 1)
+                + checked(entry.mid(equals + 1), kLargestScreenFactor, "QT_SCREEN_SCALE_FACTORS",
+                          lines);
         }
         qputenv("QT_SCREEN_SCALE_FACTORS", entries.join(';'));
     }
@@ -41,6 +62,7 @@ void useWholeScaleFactors()
     qunsetenv("QT_SCALE_FACTOR_ROUNDING_POLICY");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    return lines;
 }
 
 } // namespace windows
