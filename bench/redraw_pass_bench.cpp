@@ -3,7 +3,7 @@
 // model evaluations a plain implementation would make and the bare pixel traffic of the three
 // bitmaps. The ratios to "naive evaluations" are what bench/README.md holds us to.
 #include "intensity.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "spectrum.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "first_paint_report.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
 #include "presentation_zoom.h"

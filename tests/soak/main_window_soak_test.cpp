@@ -3,8 +3,8 @@
 // switches, full repaints and openings of both dialogs, with the picture checked after every
 // event and the resident memory watched for growth. The random generator starts from a fixed
 // state, so a failure replays exactly; the message names the state and the events before it.
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
+#include "description_window.h"
 #include "apparatus_diagram.h"
 #include "intensity_graph.h"
 #include "main_window_support.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "client_area.h"
-#include "lambda.h"
+#include "main_window.h"
 
 #include <gtest/gtest.h>
 

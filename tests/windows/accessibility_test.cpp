@@ -2,8 +2,8 @@
 // What a screen reader learns from the windows: names and descriptions of the controls, the
 // client area's description of the settings as they change, names at every tab stop, the
 // focus frame a keyboard user sees on a scroll bar, and the menu reached with Alt.
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
+#include "description_window.h"
 #include "clickable_label.h"
 #include "main_window_support.h"
 #include "memo.h"

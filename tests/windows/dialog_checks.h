@@ -3,7 +3,7 @@
 // Checks shared by the About and Description window tests.
 
 #include "font_mapping.h"
-#include "lambda.h"
+#include "main_window.h"
 
 #include <gtest/gtest.h>
 

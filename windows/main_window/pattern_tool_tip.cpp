@@ -3,7 +3,7 @@
 
 #include "client_area.h"
 #include "intensity_graph.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "screen_strip.h"
 
 #include <QHelpEvent>

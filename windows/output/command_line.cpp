@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "presentation_scale.h"
 #include "screen_strip.h"
 #include "scroll_ranges.h"
 

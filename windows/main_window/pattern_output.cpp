@@ -2,7 +2,7 @@
 #include "pattern_output.h"
 
 #include "file_saving.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 

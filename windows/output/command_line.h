@@ -24,6 +24,8 @@ struct StartOptions
     bool exports() const { return !pngPath.isNull() || !csvPath.isNull(); }
 };
 
+/** The largest presentation size the program offers. */
+inline constexpr int kMaxPresentationScale = 4;
 /** StartOptions::scale for "--scale fit". */
 inline constexpr int kScaleToFit = -1;
 

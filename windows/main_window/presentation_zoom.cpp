@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "presentation_zoom.h"
 
-#include "lambda.h"
+#include "main_window.h"
 #include "presentation_scale.h"
 #include "radio_group.h"
 

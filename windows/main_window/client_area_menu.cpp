@@ -3,7 +3,7 @@
 
 #include "client_area.h"
 #include "file_saving.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "pattern_output.h"
 #include "screen_strip.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "command_line.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
@@ -11,9 +13,6 @@
 class QWidget;
 
 namespace windows {
-
-/** The largest presentation size the program offers. */
-inline constexpr int kMaxPresentationScale = 4;
 
 /**
  * Presentation size is Qt's own scale factor (QT_SCALE_FACTOR): every window, menu, dialog,

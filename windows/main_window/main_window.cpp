@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "lambda.h"
+#include "main_window.h"
 
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
+#include "description_window.h"
 #include "apparatus_diagram.h"
 #include "client_area.h"
 #include "client_area_menu.h"
