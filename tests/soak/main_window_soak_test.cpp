@@ -4,8 +4,8 @@
 // event and the resident memory watched for growth. The random generator starts from a fixed
 // state, so a failure replays exactly; the message names the state and the events before it.
 #include "about_window.h"
-#include "description_window.h"
 #include "apparatus_diagram.h"
+#include "description_window.h"
 #include "intensity_graph.h"
 #include "main_window_support.h"
 #include "radio_group.h"

@@ -3,8 +3,8 @@
 // client area's description of the settings as they change, names at every tab stop, the
 // focus frame a keyboard user sees on a scroll bar, and the menu reached with Alt.
 #include "about_window.h"
-#include "description_window.h"
 #include "clickable_label.h"
+#include "description_window.h"
 #include "main_window_support.h"
 #include "memo.h"
 #include "radio_group.h"

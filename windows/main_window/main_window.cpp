@@ -2,11 +2,11 @@
 #include "main_window.h"
 
 #include "about_window.h"
-#include "description_window.h"
 #include "apparatus_diagram.h"
 #include "client_area.h"
 #include "client_area_menu.h"
 #include "colour.h"
+#include "description_window.h"
 #include "font_mapping.h"
 #include "graph_captions.h"
 #include "intensity_graph.h"
