@@ -112,7 +112,7 @@ TEST(AboutWindow, TabOrderAndModalEndings)
 
 TEST(AboutWindow, MenuItemOpensItModally)
 {
-    dialog_checks::expectOpenedFromMenu<Tform2>(&TForm1::Opisprogramu1, [](Tform2 &form) {
+    dialog_checks::expectOpenedFromMenu<Tform2>("Opisprogramu1", [](Tform2 &form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("O programie"));
     });
 }

@@ -318,7 +318,7 @@ TEST(DescriptionWindow, TabOrderAndModalEndings)
 
 TEST(DescriptionWindow, MenuItemOpensItModallyWithItsTextOnce)
 {
-    dialog_checks::expectOpenedFromMenu<Tform3>(&TForm1::Oprogramie2, [](Tform3 &form) {
+    dialog_checks::expectOpenedFromMenu<Tform3>("Oprogramie2", [](Tform3 &form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Opis programu"));
         EXPECT_EQ(paragraphs(form).size(), 7);
         EXPECT_EQ(form.RichEdit1->toPlainText().count(QStringLiteral("Program pozwala")), 1);

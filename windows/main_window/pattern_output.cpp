@@ -17,8 +17,9 @@ namespace windows {
 
 PatternSetting currentSetting(const TForm1 &form)
 {
-    return settingAt(form.suwak1->value(), form.suwak2->value(), form.suwak3->value(),
-                     form.suwak_a->value(), form.opcje1->itemIndex() == 1);
+    const optics::Setting setting = form.setting();
+    return settingAt(setting.positions[0], setting.positions[1], setting.positions[2],
+                     setting.positions[3], setting.narrowSlits);
 }
 
 QByteArray currentPatternCsv(const TForm1 &form)
@@ -36,13 +37,13 @@ QByteArray currentPatternCsv(const TForm1 &form)
 
 void applyStartOptions(TForm1 &form, const StartOptions &options)
 {
-    QScrollBar *const bars[] = {form.suwak1, form.suwak2, form.suwak3, form.suwak_a};
+    optics::Setting setting = form.setting();
     for (std::size_t i = 0; i < options.positions.size(); ++i) {
         if (options.positions[i])
-            bars[i]->setValue(*options.positions[i]);
+            setting.positions[i] = *options.positions[i];
     }
-    if (options.narrowSlits)
-        form.opcje1->button(1)->click();
+    setting.narrowSlits = setting.narrowSlits || options.narrowSlits;
+    form.setSetting(setting);
 }
 
 int writeExports(TForm1 &form, const StartOptions &options)

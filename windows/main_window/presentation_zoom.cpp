@@ -3,12 +3,10 @@
 
 #include "main_window.h"
 #include "presentation_scale.h"
-#include "radio_group.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
-#include <QScrollBar>
 #include <QWindow>
 
 #include <algorithm>
@@ -47,9 +45,9 @@ bool PresentationZoom::zoomTo(int factor)
         return false;
     }
     RestartState state;
-    state.positions = {m_form.suwak1->value(), m_form.suwak2->value(), m_form.suwak3->value(),
-                       m_form.suwak_a->value()};
-    state.narrowSlits = m_form.opcje1->itemIndex() == 1;
+    const optics::Setting setting = m_form.setting();
+    state.positions = setting.positions;
+    state.narrowSlits = setting.narrowSlits;
     state.centre = m_form.frameGeometry().center() * m_form.devicePixelRatio();
     if (!restartAtScale(factor, m_arguments, state))
         return false;
