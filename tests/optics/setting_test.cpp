@@ -1,21 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "reference_model.h"
 #include "setting.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const optics::SpectrumTables &tables()
-{
-    static const optics::SpectrumTables t = [] {
-        optics::SpectrumTables filled;
-        optics::widmo(filled);
-        return filled;
-    }();
-    return t;
-}
-
-} // namespace
+using reference::tables;
 
 TEST(Setting, PositionsStandForTheirQuantities)
 {
