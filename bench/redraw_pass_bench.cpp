@@ -3,7 +3,8 @@
 // model evaluations a plain implementation would make and the bare pixel traffic of the three
 // bitmaps. The ratios to "naive evaluations" are what bench/README.md holds us to.
 #include "intensity.h"
-#include "lambda.h"
+#include "main_window.h"
+#include "setting.h"
 #include "spectrum.h"
 
 #include <benchmark/benchmark.h>
@@ -39,6 +40,11 @@ int sweepPosition(std::int64_t step)
     return 1 + (k <= kSpan ? k : 2 * kSpan - k);
 }
 
+QScrollBar *wavelengthBar(const TForm1 &form)
+{
+    return form.findChild<QScrollBar *>(QStringLiteral("suwak1"));
+}
+
 void moveQuietly(QScrollBar *bar, int value)
 {
     const QSignalBlocker quiet(bar);
@@ -52,10 +58,11 @@ void changePass(benchmark::State &state)
 {
     TForm1 form;
     form.repaintClientArea(); // as on first showing: fonts and text cells ready
+    QScrollBar *const suwak1 = wavelengthBar(form);
     std::int64_t step = 0;
     for (auto _ : state) {
-        moveQuietly(form.suwak1, position(++step));
-        form.suwak1Change(form.suwak1);
+        moveQuietly(suwak1, position(++step));
+        form.suwak1Change(suwak1);
     }
     benchmark::DoNotOptimize(form.clientImage().constBits());
 }
@@ -65,9 +72,10 @@ void fullRepaint(benchmark::State &state)
 {
     TForm1 form;
     form.repaintClientArea();
+    QScrollBar *const suwak1 = wavelengthBar(form);
     std::int64_t step = 0;
     for (auto _ : state) {
-        moveQuietly(form.suwak1, dragPosition(++step));
+        moveQuietly(suwak1, dragPosition(++step));
         form.FormPaint(&form);
     }
     benchmark::DoNotOptimize(form.clientImage().constBits());
@@ -79,16 +87,15 @@ void naiveEvaluations(benchmark::State &state)
 {
     optics::SpectrumTables tables;
     optics::widmo(tables);
-    optics::Parameters p;
-    p.a_nm = 1000;
     std::int64_t step = 0;
     for (auto _ : state) {
-        optics::readScrollPositions(p, tables, dragPosition(++step), 20, 170);
+        const optics::Parameters p =
+            optics::parametersFor({{dragPosition(++step), 20, 170, 10}}, tables);
         for (int i = 0; i <= 360; ++i)
-            benchmark::DoNotOptimize(optics::natezenie(p, 180 - i));
+            benchmark::DoNotOptimize(optics::natezenie(p, i - 180));
         for (int i = 2; i <= 358; ++i) {
-            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, 180 - i)));
-            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, 179 - i)));
+            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, i - 180)));
+            benchmark::DoNotOptimize(optics::graphValue(optics::intensityTerms(p, i + 1 - 180)));
         }
     }
 }

@@ -30,10 +30,7 @@ const optics::SpectrumTables &tables()
 // The start setting, as the first redraw pass sets it.
 optics::Parameters startParameters()
 {
-    optics::Parameters p;
-    optics::readScrollPositions(p, tables(), 1, 20, 170);
-    p.a_nm = 1000;
-    return p;
+    return optics::parametersFor({}, tables());
 }
 
 struct ClientArea
@@ -52,9 +49,10 @@ void screenStripPass(benchmark::State &state)
     ClientArea client;
     int suwak1 = 0;
     for (auto _ : state) {
-        optics::readScrollPositions(client.params, tables(), 1 + suwak1, 20, 170);
+        const optics::Setting setting {{1 + suwak1, 20, 170, 10}};
+        client.params = optics::parametersFor(setting, tables());
         const optics::IntensityProfile profile(client.params);
-        drawing::drawReadouts(client.window, {1 + suwak1, 20, 170, 10}, QLatin1Char(','));
+        drawing::drawReadouts(client.window, setting, QLatin1Char(','));
         drawing::drawPatternStrip(client.window, profile, tables());
         suwak1 = (suwak1 + 1) % 381;
     }
@@ -67,7 +65,7 @@ void straightforwardIntensities(benchmark::State &state)
     const optics::Parameters p = startParameters();
     for (auto _ : state)
         for (int i = 0; i <= 360; ++i)
-            benchmark::DoNotOptimize(optics::natezenie(p, 180 - i));
+            benchmark::DoNotOptimize(optics::natezenie(p, i - 180));
 }
 BENCHMARK(straightforwardIntensities);
 
@@ -99,7 +97,7 @@ void diagramPass(benchmark::State &state)
 {
     ClientArea client;
     for (auto _ : state)
-        drawing::drawApparatusDiagram(client.paintBox, 20, 170, 1, tables());
+        drawing::drawApparatusDiagram(client.paintBox, {}, tables());
 }
 BENCHMARK(diagramPass);
 

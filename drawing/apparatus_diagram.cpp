@@ -12,12 +12,15 @@
 
 namespace drawing {
 
-void drawApparatusDiagram(Surface &paintBox, int suwak2, int suwak3, int nr_fali,
+void drawApparatusDiagram(Surface &paintBox, const optics::Setting &setting,
                           const optics::SpectrumTables &tables)
 {
-    // Out-of-range positions could put the picture anywhere; the scroll bars never produce them.
-    suwak2 = optics::kSuwak2Range.clamp(suwak2);
-    const int y_sz = optics::kSuwak3Range.clamp(suwak3);
+    using optics::Bar;
+    // The positions are the picture's own distances [px]. Out-of-range positions could put it
+    // anywhere; the scroll bars never produce them.
+    const int suwak2 = optics::kSuwak2Range.clamp(setting.position(Bar::Separation));
+    const int y_sz = optics::kSuwak3Range.clamp(setting.position(Bar::Distance));
+    const int nr_fali = optics::kSuwak1Range.clamp(setting.position(Bar::Wavelength));
     const int s = roundHalfEven(20.0 - suwak2 / 2.0);
     const int x1 = 150 + s;
     const int x2 = 210 - s;

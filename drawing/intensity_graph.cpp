@@ -46,7 +46,7 @@ void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile
     const int n = optics::kSuwak1Range.clamp(profile.parameters().nr_fali);
     canvas.pen().colour = tables.colour(n);
     canvas.pen().width = 2;
-    // Column c stands for x = 180 − c; the points of columns 2 to 359 are joined by 357 segments.
+    // Column c stands for x = c − 180; the points of columns 2 to 359 are joined by 357 segments.
     // The point of x serves −x too (bit for bit the same value), and the end of one segment is
     // the start of the next: each row is worked out once.
     constexpr int kCentre = optics::IntensityProfile::kMaxOffset;
@@ -54,8 +54,8 @@ void drawIntensityGraph(Surface &window, const optics::IntensityProfile &profile
     for (int x = 0; x < kCentre; ++x)
         rows[x] = rowOf(profile.graphValue(x));
     for (int i = 2; i <= 358; ++i) {
-        canvas.MoveTo(i, rows[std::abs(kCentre - i)]);
-        canvas.LineTo(i + 1, rows[std::abs(kCentre - 1 - i)]);
+        canvas.MoveTo(i, rows[std::abs(i - kCentre)]);
+        canvas.LineTo(i + 1, rows[std::abs(i + 1 - kCentre)]);
     }
 
     window.Draw(kGraphOrigin.x(), kGraphOrigin.y(), graph);

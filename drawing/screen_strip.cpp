@@ -47,21 +47,23 @@ QString formatFixed(long double value, int decimals, QChar separator)
     return digits;
 }
 
-void drawReadouts(Surface &window, const ScrollPositions &positions, QChar decimalSeparator)
+void drawReadouts(Surface &window, const optics::Setting &setting, QChar decimalSeparator)
 {
     window.font().name = QStringLiteral("Arial");
     window.font().height = -12;
     window.brush().colour = clBtnFace;
 
-    // Computed from the positions, not the parameters: with "a <<" the slit width readout
-    // still shows the scroll bar.
-    const long double separation = (long double)positions.suwak2 / 1000.0L;
-    const long double distance = (long double)(positions.suwak3 - 20) / 100.0L;
-    window.TextOut(536, 202, QString::number(positions.suwak1 + 379) + QStringLiteral(" [nm]"));
+    using optics::Bar;
+    // With "a <<" the slit width readout still shows the scroll bar.
+    window.TextOut(536, 202,
+                   QString::number(setting.units(Bar::Wavelength)) + QStringLiteral(" [nm]"));
     window.TextOut(548, 246,
-                   formatFixed(separation, 3, decimalSeparator) + QStringLiteral(" [mm]"));
-    window.TextOut(560, 291, formatFixed(distance, 2, decimalSeparator) + QStringLiteral(" [m]"));
-    window.TextOut(554, 336, QString::number(positions.suwak_a * 100) + QStringLiteral(" [nm]  "));
+                   formatFixed(setting.value(Bar::Separation), 3, decimalSeparator)
+                       + QStringLiteral(" [mm]"));
+    window.TextOut(560, 291,
+                   formatFixed(setting.value(Bar::Distance), 2, decimalSeparator)
+                       + QStringLiteral(" [m]"));
+    window.TextOut(554, 336, QString::number(setting.slitWidthNm()) + QStringLiteral(" [nm]  "));
 }
 
 Colour stripColour(const optics::IntensityProfile &profile, const optics::SpectrumTables &tables,
@@ -77,7 +79,7 @@ Colour stripColour(const optics::IntensityProfile &profile, const optics::Spectr
 void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
                       const optics::SpectrumTables &tables)
 {
-    // Column i shows x = 180 − i; x and −x have the same intensity bit for bit, so each colour
+    // Column i shows x = i − 180; x and −x have the same intensity bit for bit, so each colour
     // is worked out once for the two columns that show it.
     constexpr int kCentre = optics::IntensityProfile::kMaxOffset;
     std::array<Colour, kCentre + 1> colours;
@@ -86,7 +88,7 @@ void drawPatternStrip(Surface &window, const optics::IntensityProfile &profile,
     Bitmap strip(kStripSize.width(), kStripSize.height(), window);
     Surface &canvas = strip.canvas();
     for (int i = 0; i < kStripSize.width(); ++i) {
-        canvas.pen().colour = colours[std::abs(kCentre - i)];
+        canvas.pen().colour = colours[std::abs(i - kCentre)];
         canvas.MoveTo(i, 0);
         canvas.LineTo(i, kStripSize.height());
     }

@@ -1,24 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "intensity.h"
 
-#include "scroll_ranges.h"
-
 #include <cmath>
 
 namespace optics {
-
-void readScrollPositions(Parameters &p, const SpectrumTables &tables, int suwak1, int suwak2,
-                         int suwak3)
-{
-    suwak1 = kSuwak1Range.clamp(suwak1);
-    suwak2 = kSuwak2Range.clamp(suwak2);
-    suwak3 = kSuwak3Range.clamp(suwak3);
-    // The quotients are taken in extended precision and rounded once, when stored.
-    p.L_m = double((long double)(suwak3 - 20) / 100.0L);
-    p.d_mm = double((long double)suwak2 / 1000.0L);
-    p.nr_fali = suwak1;
-    p.lambda_nm = tables.tab_lambda[suwak1];
-}
 
 double beta(const Parameters &p, double x)
 {

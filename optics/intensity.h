@@ -23,13 +23,6 @@ struct Parameters
 /** The factor that stands for π in the phase functions (four decimals, as the model defines). */
 inline constexpr long double kPi = 3.1415L;
 
-/**
- * Sets nr_fali, lambda_nm, d_mm and L_m from the three scroll-bar positions (a_nm is kept). A
- * position outside its scroll bar's range is taken at the nearer end.
- */
-void readScrollPositions(Parameters &p, const SpectrumTables &tables, int suwak1, int suwak2,
-                         int suwak3);
-
 /** Half the phase difference between the two slits at screen offset x [mm], in [rad]. */
 double beta(const Parameters &p, double x);
 

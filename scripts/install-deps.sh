@@ -9,7 +9,7 @@ mode=${1:-all}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libjpeg-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev libjpeg-dev
     fonts-liberation2 fonts-dejavu-core fontconfig
 )
 if [ "$mode" != run ]; then

@@ -4,16 +4,52 @@
 #include "display_check.h"
 #include "file_saving.h"
 #include "first_paint_report.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "native_files.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
+#include "presentation_zoom.h"
+#include "qt_translations.h"
 #include "readable_palette.h"
 #include "whole_scale_factors.h"
+#include "window_placement.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
+
+namespace {
+
+/**
+ * The application object, made again when the presentation size must change before any window
+ * exists. Each one gets its own copy of the arguments: Qt takes its own options out of them.
+ */
+class Application
+{
+public:
+    Application(int argc, char **argv) : m_arguments(argv, argv + argc) { }
+
+    void make()
+    {
+        m_app.reset();
+        m_argv = m_arguments;
+        m_argv.push_back(nullptr);
+        m_argc = int(m_arguments.size());
+        std::optional<windows::DisplayCheck> displayCheck(std::in_place, m_argc, m_argv.data());
+        m_app.emplace(m_argc, m_argv.data());
+    }
+    int exec() { return m_app->exec(); }
+
+private:
+    std::vector<char *> m_arguments;
+    std::vector<char *> m_argv;
+    int m_argc = 0;
+    std::optional<QApplication> m_app;
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -34,20 +70,53 @@ int main(int argc, char **argv)
         break;
     }
     const windows::StartOptions &options = commandLine.options;
+    const std::optional<windows::RestartState> restart = windows::takeRestartState();
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    // The client image is drawn pixel for pixel and shown scaled by the screen's factor: whole
-    // factors only (1.25 to 1, 1.5 to 2), so that each image pixel is a sharp square block.
-    windows::useWholeScaleFactors();
+    // The client image is drawn pixel for pixel and shown scaled by the screen's factor and the
+    // presentation size: whole factors only, so that each image pixel is a sharp square block.
+    for (const QString &line : windows::useWholeScaleFactors())
+        windows::printError(line);
+    const QByteArray environmentScale = qgetenv("QT_SCALE_FACTOR");
+    int scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? environmentScale.toInt() : 1;
+    const bool scaleAsked = options.scale != 0 && !options.exports();
+    if (scaleAsked) {
+        scale =
+            options.scale == windows::kScaleToFit ? windows::kMaxPresentationScale : options.scale;
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    }
     if (!windows::displayGiven(argc, argv))
         return 1;
-    std::optional<windows::DisplayCheck> displayCheck(std::in_place, argc, argv);
-    // Outlives the application, which may look into it.
-    const windows::RuntimeFolderForRun runtimeFolder;
-    QApplication app(argc, argv);
-    displayCheck.reset();
+    // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
+    // application, which looks into it.
+    std::optional<windows::RuntimeFolderForRun> runtimeFolder;
+    if (options.exports())
+        runtimeFolder.emplace();
+    Application app(argc, argv);
+    app.make();
+    // The screen is known only now. A restart was measured by the window it replaces.
+    if (scaleAsked && !restart) {
+        const int fits = windows::largestFittingScaleBeforeShowing(kClientSize, scale);
+        if (fits < scale) {
+            if (options.scale != windows::kScaleToFit)
+                windows::printError(QStringLiteral("falorys: rozmiar %1 nie mieści się na ekranie; "
+                                                   "użyto rozmiaru %2")
+                                        .arg(scale)
+                                        .arg(fits));
+            scale = fits;
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+            app.make();
+        }
+    }
+    // Programs started from here (the browser) get the desktop's own scale, not this one.
+    if (scaleAsked && environmentScale.isNull())
+        qunsetenv("QT_SCALE_FACTOR");
+    else if (scaleAsked)
+        qputenv("QT_SCALE_FACTOR", environmentScale);
+
+    windows::usePolishQtTexts();
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll
     // bars (minimum on the left, under the violet end of the spectrum) belong together.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
@@ -60,8 +129,17 @@ int main(int argc, char **argv)
     windows::applyStartOptions(Form1, options);
     if (options.exports())
         return windows::writeExports(Form1, options);
-    // The largest size asked for that fits the screen, its title bar and menu on the screen.
-    windows::zoomWindow(Form1, options.scale);
+    if (restart) {
+        // The restart's command line has no setting of its own: the bars, then the option.
+        windows::StartOptions again;
+        std::copy(restart->positions.begin(), restart->positions.end(), again.positions.begin());
+        again.narrowSlits = restart->narrowSlits;
+        windows::applyStartOptions(Form1, again);
+        windows::placeOnScreen(Form1, restart->centre / Form1.devicePixelRatio());
+    } else if (scale > 1) {
+        windows::centreOnScreen(Form1);
+    }
+    windows::PresentationZoom zoom(Form1, scale, windows::toolkitOptions(arguments));
     // The start-up measurement (bench/startup) ends at the first complete paint.
     windows::FirstPaintReport firstPaintReport;
     if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)

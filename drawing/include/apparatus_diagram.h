@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "setting.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -12,9 +13,9 @@ inline constexpr QSize kDiagramSize {361, 264};
 /**
  * Draws the whole apparatus diagram (screen line, slit plate, incident waves, wavefronts,
  * dimension arrows and labels) into a fresh off-screen bitmap and copies it to `paintBox`.
- * It follows the separation (`suwak2`), the distance (`suwak3`) and the wavelength index.
+ * It follows the setting's separation, distance and wavelength; the slit width does not show.
  */
-void drawApparatusDiagram(Surface &paintBox, int suwak2, int suwak3, int nr_fali,
+void drawApparatusDiagram(Surface &paintBox, const optics::Setting &setting,
                           const optics::SpectrumTables &tables);
 
 /** The incident wave lines and the wavefront arcs around the slits x1 and x2 on row y_sz. */

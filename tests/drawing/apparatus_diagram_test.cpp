@@ -15,7 +15,7 @@ QImage diagram(int suwak2, int suwak3, int nr_fali)
 {
     QImage client = clientArea();
     drawing::Surface paintBox(client, QPoint(8, 144), drawing::kDiagramSize);
-    drawing::drawApparatusDiagram(paintBox, suwak2, suwak3, nr_fali, tables());
+    drawing::drawApparatusDiagram(paintBox, {{nr_fali, suwak2, suwak3, 10}}, tables());
     return client.copy(QRect(QPoint(8, 144), drawing::kDiagramSize));
 }
 

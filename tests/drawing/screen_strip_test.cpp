@@ -11,9 +11,8 @@
 namespace {
 
 using namespace renderer_fixtures;
-using drawing::ScrollPositions;
 
-const ScrollPositions kStart {1, 20, 170, 10};
+const optics::Setting kStart {{1, 20, 170, 10}};
 
 // The client area after the strip of one setting.
 struct Window

@@ -156,11 +156,11 @@ at() { # window x y
 find_help_menu() { # screenshot
     geometry "$wid"
     local columns
-    columns=$(convert "$work/$1.png" -crop "632x$((cy - Y - 4))+$X+$((Y + 2))" +repage \
-        -colorspace gray -threshold 50% -negate -scale '632x1!' -threshold 1% txt:- |
-        awk -F'[,:]' 'NR > 1 && $0 ~ /#FFFFFF|white/ { print $1 }')
-    pomoc_x=$(echo "$columns" | awk '
-        NR == 1 || $1 > last + 6 { runs++; if (runs == 2) { first = $1 } }
+    columns=$(convert "$work/$1.png" -crop "$((632 * scale))x$((cy - Y - 4))+$X+$((Y + 2))" \
+        +repage -colorspace gray -threshold 50% -negate -scale "$((632 * scale))x1!" \
+        -threshold 1% txt:- | awk -F'[,:]' 'NR > 1 && $0 ~ /#FFFFFF|white/ { print $1 }')
+    pomoc_x=$(echo "$columns" | awk -v gap=$((6 * scale)) '
+        NR == 1 || $1 > last + gap { runs++; if (runs == 2) { first = $1 } }
         runs == 2 { end = $1 }
         { last = $1 }
         END { if (runs >= 2) print int((first + end) / 2) }')

@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Presentation size on a FALORYS_E2E_SCREEN screen: --scale fit and Ctrl+Plus give 2x on 1920x1080,
-# 1x on 1024x768, on the screen; at 2x sharp 2 x 2 blocks, a 2x About window; Ctrl+0 back to 1x.
-# Usage: presentation_e2e.sh FALORYS SEND_CLOSE_REQUEST
+# Presentation size on a FALORYS_E2E_SCREEN screen: --scale fit takes the largest size that fits
+# (1x on 1024x768, 2x on 1920x1080, 4x on 2800x2000); Ctrl+Plus starts the program again one
+# size larger with its setting and place, up to what fits, in sharp blocks; Ctrl+0 back to 1x.
+# On the large screen at 3x the menus, the save dialog and the scroll bars' arrows are three
+# times their 1x size. Usage: presentation_e2e.sh FALORYS
 set -euo pipefail
 
 source "$(dirname "$0")/e2e_common.sh"
 
 falorys=$1
-send_close_request=$2
 read -r screen_w screen_h <<<"$(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')"
-fits=$((screen_w >= 1264 ? 2 : 1))
+fits=1
+for f in 2 3 4; do
+    [ $((632 * f)) -le "$screen_w" ] && [ $((460 * f)) -le $((screen_h - 48)) ] && fits=$f
+done
+export HOME=$work # the file dialog keeps its state in the user's settings
 
+# The program's window, whichever process shows it now: sets wid and pid.
+find_window() {
+    wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
+        head -n 1) || fail "$1: no main window"
+    pid=$(xdotool getwindowpid "$wid")
+}
 wait_for_scale() { # factor what: sets scale, cx, cy and menu_y for it
     local WINDOW X Y WIDTH HEIGHT SCREEN
     for _ in $(seq 50); do
+        find_window "$2"
         eval "$(xdotool getwindowgeometry --shell "$wid")"
         [ "$WIDTH" -eq $((632 * $1)) ] && break
         sleep 0.1
@@ -23,7 +35,19 @@ wait_for_scale() { # factor what: sets scale, cx, cy and menu_y for it
         [ $((X + WIDTH)) -le "$screen_w" ] && [ $((Y + HEIGHT)) -le "$screen_h" ] ||
         fail "$2: window at $X,$Y, $WIDTH x $HEIGHT, expected $1 x 632 wide, on the screen"
     scale=$1 cx=$X cy=$((Y + HEIGHT - 434 * $1)) menu_y=$((Y + (HEIGHT - 434 * $1) / 2))
+    centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
     sleep 0.5
+}
+# A key on the main window; a new size ends this process (exit code 0) for a new one.
+zoom_key() { # key factor what
+    local old=$pid
+    xdotool windowfocus --sync "$wid" key "$1"
+    if [ "$2" -ne "$scale" ]; then
+        for _ in $(seq 100); do kill -0 "$old" 2>/dev/null || break; sleep 0.1; done
+        kill -0 "$old" 2>/dev/null && fail "$3: the old process is still running"
+        [ "$old" != "$started" ] || { wait "$old" || fail "$3: the old process failed"; }
+    fi
+    wait_for_scale "$2" "$3"
 }
 # The strip, the graph and the diagram, where no control lies, as $work/NAME-pictures.png.
 shoot_pictures() { # name
@@ -34,46 +58,99 @@ shoot_pictures() { # name
         "$work/$1-pictures.png"
 }
 md5() { convert "$@" rgb:- | md5sum; }
+popup() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1; }
+# Width and height of what opens as a window of its own (menus, dialogs), as "W H".
+popup_size() {
+    local p=
+    for _ in $(seq 50); do p=$(popup) && [ -n "$p" ] && break; sleep 0.1; done
+    [ -n "$p" ] || fail "$1 did not open"
+    sleep 0.3
+    geometry "$p"
+    echo "$WIDTH $HEIGHT"
+}
+close_popup() {
+    xdotool key Escape
+    for _ in $(seq 50); do [ -z "$(popup)" ] && return 0; sleep 0.1; done
+    fail "Escape left a window open"
+}
+# The sizes at this scale of: the context menu, the Pomoc menu, the save dialog, and the width of
+# the dark arrow on suwak1's left button.
+measure() {
+    xdotool mousemove $((cx + 188 * scale)) $((cy + 120 * scale)) click 3
+    echo "context $(popup_size 'the context menu')"
+    local X Y WIDTH HEIGHT
+    geometry "$(popup)"
+    xdotool mousemove $((X + 20 * scale)) $((Y + HEIGHT / 2)) click 1
+    echo "dialog $(popup_size 'the save dialog')"
+    close_popup
+    import -window root "$work/menu.png"
+    find_help_menu menu
+    xdotool mousemove "$pomoc_x" "$menu_y" click 1
+    echo "pomoc $(popup_size 'the Pomoc menu')"
+    close_popup
+    shoot_client bar
+    local arrow
+    arrow=$(convert "$work/bar.png" -crop "$((17 * scale))x$((17 * scale))+$((440 * scale))+$((181 * scale))" \
+        +repage -colorspace gray -threshold 40% -negate -trim -format '%w' info:)
+    echo "arrow $arrow 1"
+}
+# Each size at 3x three times its size at 1x, give or take 6 % or 3 pixels (text and arrows
+# are drawn afresh at each size, not magnified).
+compare_sizes() { # one three
+    paste <(echo "$1") <(echo "$2") | while read -r what w1 h1 _ w3 h3; do
+        for pair in "$w1 $w3" "$h1 $h3"; do
+            read -r a b <<<"$pair"
+            local off=$((b - 3 * a)) slack=$((18 * a / 100 > 3 ? 18 * a / 100 : 3))
+            [ "${off#-}" -le "$slack" ] || fail "$what at 3x is $w3 x $h3, at 1x $w1 x $h1"
+        done
+    done
+}
 
 program_args=(--scale fit)
 scale=$fits
 start_program
+started=$pid
 wait_for_scale "$fits" "--scale fit"
-xdotool mousemove $((cx + 20)) "$menu_y" click 1
+xdotool mousemove $((cx + 20 * scale)) "$menu_y" click 1
 wait_for_exit 1 "Koniec"
 
-# --- 1x at 381 nm and "a <<", then Ctrl+Plus twice.
+# --- 1x at 381 nm and "a <<", then Ctrl+Plus twice, stopping at what fits.
 program_args=()
 scale=1
 start_program
+started=$pid
 xdotool mousemove $((cx + 440 + 168 - 6)) $((cy + 181 + 8)) click 1
 xdotool mousemove $((cx + 460)) $((cy + 75)) click 1
 wait_for_centre not 7A00FF
 shoot_pictures one
-xdotool key ctrl+plus sleep 0.3 key ctrl+plus
-wait_for_scale "$fits" "Ctrl+Plus twice"
+[ "$fits" -lt 3 ] || one_x=$(measure)
+zoom_key ctrl+plus $((fits < 2 ? 1 : 2)) "Ctrl+Plus"
+first_centre=$centre
+zoom_key ctrl+plus $((fits < 3 ? fits : 3)) "Ctrl+Plus twice"
+read -r x1 y1 x2 y2 <<<"$first_centre $centre"
+[ "$scale" -eq 1 ] || { [ $(((x2 - x1) ** 2 + (y2 - y1) ** 2)) -le 9 ] ||
+    fail "the window's centre moved from $first_centre to $centre"; }
 shoot_pictures two
-[ "$(md5 "$work/two-pictures.png" -sample "$((100 / scale))%")" = \
-    "$(md5 "$work/one-pictures.png")" ] || fail "at ${scale}x the pictures are not those of 1x"
-[ "$(md5 "$work/two-pictures.png" -sample "$((100 / scale))%" -sample "$((100 * scale))%")" = \
+[ "$(md5 "$work/two-pictures.png" -sample '361x394!')" = "$(md5 "$work/one-pictures.png")" ] ||
+    fail "at ${scale}x the setting or the pictures changed"
+[ "$(md5 "$work/two-pictures.png" -sample '361x394!' -sample "$((100 * scale))%")" = \
     "$(md5 "$work/two-pictures.png")" ] || fail "at ${scale}x the pixels are not sharp blocks"
 
-if [ "$scale" -eq 2 ]; then
+if [ "$scale" -eq 3 ]; then
+    compare_sizes "$one_x" "$(measure)"
+elif [ "$scale" -eq 2 ]; then
     import -window root "$work/menu.png"
     find_help_menu menu
     open_help_item 2
     about=$(window_named 'O programie') || fail "O programie did not open"
     geometry "$about"
     [ "$WIDTH" -eq 792 ] && [ "$HEIGHT" -eq 530 ] || fail "About window at 2x is $WIDTH x $HEIGHT"
-    "$send_close_request" "$about"
-    wait_until_gone 'O programie' "close box"
-    # The keyboard back to the main window, as a window manager would give it.
-    xdotool windowfocus --sync "$wid" key ctrl+0
-    wait_for_scale 1 "Ctrl+0"
-    shoot_pictures back
-    [ "$(region back 0 0 632 434)" = "$(region one 0 0 632 434)" ] ||
-        fail "back at 1x the window is not what it was"
+    xdotool key Return
+    wait_until_gone 'O programie' "its OK button"
 fi
-xdotool mousemove $((cx + 20)) "$menu_y" click 1
-wait_for_exit 1 "Koniec"
+zoom_key ctrl+0 1 "Ctrl+0"
+shoot_pictures back
+[ "$(region back 0 0 632 434)" = "$(region one 0 0 632 434)" ] ||
+    fail "back at 1x the window is not what it was"
+kill "$pid"
 echo "e2e presentation on ${screen_w}x$screen_h: all checks passed"

@@ -98,6 +98,18 @@ same pictures resampled "at QT_SCALE_FACTOR=1.5 the pictures are not sharp 2 x 2
 geometry "$wid"
 [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "at 2x the window's corner is at $X,$Y"
 quit 1.5
+# Factors that are no factor at all are replaced by 1, with one line saying so.
+scale=1
+for factor in 0 -2 nan inf 100; do
+    program_stderr=$work/factor.txt
+    : >"$program_stderr"
+    start_program env QT_SCALE_FACTOR=$factor
+    quit "QT_SCALE_FACTOR=$factor"
+    [ "$(grep -c "QT_SCALE_FACTOR=„$factor”.*użyto 1" "$program_stderr")" -eq 1 ] &&
+        [ "$(wc -l <"$program_stderr")" -eq 1 ] ||
+        fail "QT_SCALE_FACTOR=$factor: stderr was: $(cat "$program_stderr")"
+done
+program_stderr=
 
 # --- No display: one line saying what is missing, code 1, no abort and no core.
 cd "$work"

@@ -78,15 +78,16 @@ TEST(LocaleReadouts, SeparatorOfTheLocaleAndNoOverlap)
     };
     for (const Setting &setting : settings) {
         SCOPED_TRACE(setting.name);
-        for (QScrollBar *bar : {form.suwak1, form.suwak2, form.suwak3, form.suwak_a})
+        for (QScrollBar *bar : {controlsOf(form).suwak1, controlsOf(form).suwak2,
+                                controlsOf(form).suwak3, controlsOf(form).suwak_a})
             bar->setValue(setting.atEnd ? bar->maximum() : bar->minimum());
         form.repaintClientArea();
 
         const QList<Readout> readouts = {
-            {{536, 202}, form.Label1, setting.texts[0]},
-            {{548, 246}, form.Label2, setting.texts[1]},
-            {{560, 291}, form.Label3, setting.texts[2]},
-            {{554, 336}, form.Label4, setting.texts[3]},
+            {{536, 202}, controlsOf(form).Label1, setting.texts[0]},
+            {{548, 246}, controlsOf(form).Label2, setting.texts[1]},
+            {{560, 291}, controlsOf(form).Label3, setting.texts[2]},
+            {{554, 336}, controlsOf(form).Label4, setting.texts[3]},
         };
         const QImage expected = drawnAlone(readouts);
         QImage scratch(1, 1, QImage::Format_RGB32);

@@ -2,8 +2,8 @@
 // Drawing and windows on a system without a single font (CTest points fontconfig at an empty
 // configuration): text still covers exactly its cell, the windows build and paint, and nothing
 // reserves memory for a picture no text could need.
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
+#include "description_window.h"
 #include "main_window_support.h"
 
 #include <QFont>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "intensity.h"
+#include "setting.h"
 
 #include <gtest/gtest.h>
 
@@ -19,34 +20,13 @@ optics::Parameters parametersFor(const Setting &s)
         optics::widmo(t);
         return t;
     }();
-    optics::Parameters p;
-    optics::readScrollPositions(p, tables, s.suwak1, s.suwak2, s.suwak3);
+    optics::Parameters p =
+        optics::parametersFor({{s.suwak1, s.suwak2, s.suwak3, optics::kSuwakARange.min}}, tables);
     p.a_nm = s.a_nm;
     return p;
 }
 
 const Setting kStart {1, 20, 170, 1000};
-
-TEST(Intensity, ScrollPositionsBecomeParameters)
-{
-    const auto p = parametersFor({212, 33, 199, 4500});
-    EXPECT_EQ(p.nr_fali, 212);
-    EXPECT_EQ(p.lambda_nm, 591.0);
-    EXPECT_EQ(p.d_mm, 0.033) << "33 / 1000 rounded once to the nearest double";
-    EXPECT_EQ(p.L_m, 1.79);
-    EXPECT_EQ(p.a_nm, 4500) << "the slit width is not a scroll-bar reading here";
-
-    // Positions beyond the scroll bars' ranges are taken at the nearer end.
-    const auto low = parametersFor({0, 5, -3, 1});
-    EXPECT_EQ(low.nr_fali, 1);
-    EXPECT_EQ(low.d_mm, 0.02);
-    EXPECT_EQ(low.L_m, 1.5);
-    const auto high = parametersFor({100000, 41, 9999, 1});
-    EXPECT_EQ(high.nr_fali, 381);
-    EXPECT_EQ(high.lambda_nm, 760.0);
-    EXPECT_EQ(high.d_mm, 0.04);
-    EXPECT_EQ(high.L_m, 2.0);
-}
 
 TEST(Intensity, PhasesAtTheStartSetting)
 {

@@ -3,9 +3,9 @@
 // switches, full repaints and openings of both dialogs, with the picture checked after every
 // event and the resident memory watched for growth. The random generator starts from a fixed
 // state, so a failure replays exactly; the message names the state and the events before it.
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
 #include "apparatus_diagram.h"
+#include "description_window.h"
 #include "intensity_graph.h"
 #include "main_window_support.h"
 #include "radio_group.h"
@@ -84,7 +84,8 @@ public:
     Soak() : m_random(kGeneratorState)
     {
         showAndPaint(m_form);
-        m_bars = {m_form.suwak1, m_form.suwak2, m_form.suwak3, m_form.suwak_a};
+        m_bars = {controlsOf(m_form).suwak1, controlsOf(m_form).suwak2, controlsOf(m_form).suwak3,
+                  controlsOf(m_form).suwak_a};
     }
 
     int dialogsOpened(int which) const { return m_dialogs[which]; }
@@ -116,7 +117,7 @@ public:
         case 7: {
             const int item = pick(2);
             return step("option " + std::to_string(item),
-                        [&] { clickRadio(m_form.opcje1->button(item)); });
+                        [&] { clickRadio(controlsOf(m_form).opcje1->button(item)); });
         }
         default:
             return step("full repaint", [&] {
@@ -129,7 +130,8 @@ public:
     /** Opens a dialog through the menu, as the user does, and closes it from inside its loop. */
     std::optional<std::string> dialogCycle(int which)
     {
-        QAction *item = which == 0 ? m_form.Oprogramie2 : m_form.Opisprogramu1;
+        QAction *item =
+            which == 0 ? controlsOf(m_form).Oprogramie2 : controlsOf(m_form).Opisprogramu1;
         const std::string what = which == 0 ? "Description window" : "About window";
         const int closing = pick(3);
         QPointer<QDialog> seen;
@@ -256,18 +258,19 @@ private:
         const QImage &image = m_form.clientImage();
         const optics::SpectrumTables &tables = m_form.spectrum();
         const optics::Parameters &p = m_form.parameters();
-        const int wave = m_form.suwak1->value();
-        const bool narrow = m_form.opcje1->itemIndex() == 1;
+        const int wave = controlsOf(m_form).suwak1->value();
+        const bool narrow = controlsOf(m_form).opcje1->itemIndex() == 1;
 
         // The handlers ran: the model follows the controls.
-        optics::Parameters expected = p;
-        optics::readScrollPositions(expected, tables, wave, m_form.suwak2->value(),
-                                    m_form.suwak3->value());
-        expected.a_nm = narrow ? 1 : m_form.suwak_a->value() * 100;
+        const Controls controls = controlsOf(m_form);
+        const optics::Setting shown {
+            {wave, controls.suwak2->value(), controls.suwak3->value(), controls.suwak_a->value()},
+            narrow};
+        const optics::Parameters expected = optics::parametersFor(shown, tables);
         if (p.nr_fali != expected.nr_fali || p.lambda_nm != expected.lambda_nm
             || p.d_mm != expected.d_mm || p.L_m != expected.L_m || p.a_nm != expected.a_nm)
             return "the parameters do not follow the controls";
-        if (m_form.suwak_a->isEnabled() == narrow)
+        if (controlsOf(m_form).suwak_a->isEnabled() == narrow)
             return "suwak_a enabled with \"a <<\" or disabled without it";
 
         // Strip: the centre column has the unscaled colour, columns i and 360 - i match. Its
@@ -306,8 +309,7 @@ private:
         // wavelength, whatever the slit width and the option.
         QImage reference(image.size(), QImage::Format_RGB32);
         drawing::Surface paintBox(reference, kPaintBoxOrigin, drawing::kDiagramSize);
-        drawing::drawApparatusDiagram(paintBox, m_form.suwak2->value(), m_form.suwak3->value(),
-                                      wave, tables);
+        drawing::drawApparatusDiagram(paintBox, shown, tables);
         const QRect box(kPaintBoxOrigin, drawing::kDiagramSize);
         if (image.copy(box) != reference.copy(box))
             return "the diagram differs from one drawn afresh for the same setting";

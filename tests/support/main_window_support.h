@@ -2,20 +2,61 @@
 #pragma once
 
 #include "client_area.h"
-#include "lambda.h"
+#include "main_window.h"
+#include "memo.h"
+#include "radio_group.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QImage>
+#include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 
 namespace windows_testing {
+
+/** The main window's controls, found by the names they carry. */
+struct Controls
+{
+    QScrollBar *suwak1, *suwak2, *suwak3, *suwak_a;
+    windows::RadioGroup *opcje1;
+    windows::Memo *Memo2;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
+    QAction *Koniec1;
+    QMenu *Oprogramie1;
+    QAction *Oprogramie2, *Opisprogramu1;
+};
+
+inline Controls controlsOf(const TForm1 &form)
+{
+    auto named = [&form]<typename T>(T *, const char *name) {
+        T *child = form.findChild<T *>(QLatin1String(name));
+        EXPECT_TRUE(child) << "no control named " << name;
+        return child;
+    };
+    return {named((QScrollBar *)nullptr, "suwak1"),
+            named((QScrollBar *)nullptr, "suwak2"),
+            named((QScrollBar *)nullptr, "suwak3"),
+            named((QScrollBar *)nullptr, "suwak_a"),
+            named((windows::RadioGroup *)nullptr, "opcje1"),
+            named((windows::Memo *)nullptr, "Memo2"),
+            named((QLabel *)nullptr, "Label1"),
+            named((QLabel *)nullptr, "Label2"),
+            named((QLabel *)nullptr, "Label3"),
+            named((QLabel *)nullptr, "Label4"),
+            named((QLabel *)nullptr, "Label5"),
+            named((QAction *)nullptr, "Koniec1"),
+            named((QMenu *)nullptr, "Oprogramie1"),
+            named((QAction *)nullptr, "Oprogramie2"),
+            named((QAction *)nullptr, "Opisprogramu1")};
+}
 
 /** A colour no renderer uses, painted into the client image to see what gets drawn over. */
 inline constexpr QRgb kMarker = 0xFF010203;
@@ -48,7 +89,7 @@ inline QRgb pixelAt(const TForm1 &form, QPoint p)
 
 inline void mark(TForm1 &form, QPoint p)
 {
-    form.clientImage().setPixel(p, kMarker);
+    form.clientArea()->image().setPixel(p, kMarker);
 }
 
 inline bool marked(const TForm1 &form, QPoint p)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "intensity.h"
+#include "setting.h"
 #include "spectrum.h"
 
 #include <QImage>
@@ -41,8 +42,8 @@ struct Setting
 
 inline optics::Parameters parameters(const Setting &s)
 {
-    optics::Parameters p;
-    optics::readScrollPositions(p, tables(), s.suwak1, s.suwak2, s.suwak3);
+    optics::Parameters p =
+        optics::parametersFor({{s.suwak1, s.suwak2, s.suwak3, optics::kSuwakARange.min}}, tables());
     p.a_nm = s.a_nm;
     return p;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Unit2.h"
+#include "about_window.h"
 
 #include "dialog_checks.h"
 #include "dialog_parts.h"
@@ -112,7 +112,7 @@ TEST(AboutWindow, TabOrderAndModalEndings)
 
 TEST(AboutWindow, MenuItemOpensItModally)
 {
-    dialog_checks::expectOpenedFromMenu<Tform2>(&TForm1::Opisprogramu1, [](Tform2 &form) {
+    dialog_checks::expectOpenedFromMenu<Tform2>("Opisprogramu1", [](Tform2 &form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("O programie"));
     });
 }

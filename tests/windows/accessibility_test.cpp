@@ -2,9 +2,9 @@
 // What a screen reader learns from the windows: names and descriptions of the controls, the
 // client area's description of the settings as they change, names at every tab stop, the
 // focus frame a keyboard user sees on a scroll bar, and the menu reached with Alt.
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
 #include "clickable_label.h"
+#include "description_window.h"
 #include "main_window_support.h"
 #include "memo.h"
 #include "radio_group.h"
@@ -58,14 +58,22 @@ TEST(Accessibility, MainWindowControlsHavePolishNamesAndTheBarsTheirUnitsAndRang
         QStringList inDescription; // what a description must mention
     };
     const Expected controls[] = {
-        {form.suwak1, QStringLiteral("Długość fali"), {"nanometrach", "380", "760 nm"}},
-        {form.suwak2, QStringLiteral("Odległość szczelin"), {"milimetrach", "0,020", "0,040 mm"}},
-        {form.suwak3, QStringLiteral("Odległość od ekranu"), {"metrach", "1,50", "2,00 m"}},
-        {form.suwak_a, QStringLiteral("Szerokość szczelin"), {"nanometrach", "1000", "10000 nm"}},
-        {form.opcje1, QStringLiteral("Opcje"), {"Szerokość szczelin"}},
-        {form.opcje1->button(0), QStringLiteral("Szerokość szczelin regulowana"), {"suwakiem"}},
-        {form.opcje1->button(1), QStringLiteral("Bardzo wąskie szczeliny"), {"1 nm"}},
-        {form.Memo2, QStringLiteral("Litera lambda"), {"długości fali"}},
+        {controlsOf(form).suwak1, QStringLiteral("Długość fali"), {"nanometrach", "380", "760 nm"}},
+        {controlsOf(form).suwak2,
+         QStringLiteral("Odległość szczelin"),
+         {"milimetrach", "0,020", "0,040 mm"}},
+        {controlsOf(form).suwak3,
+         QStringLiteral("Odległość od ekranu"),
+         {"metrach", "1,50", "2,00 m"}},
+        {controlsOf(form).suwak_a,
+         QStringLiteral("Szerokość szczelin"),
+         {"nanometrach", "1000", "10000 nm"}},
+        {controlsOf(form).opcje1, QStringLiteral("Opcje"), {"Szerokość szczelin"}},
+        {controlsOf(form).opcje1->button(0),
+         QStringLiteral("Szerokość szczelin regulowana"),
+         {"suwakiem"}},
+        {controlsOf(form).opcje1->button(1), QStringLiteral("Bardzo wąskie szczeliny"), {"1 nm"}},
+        {controlsOf(form).Memo2, QStringLiteral("Litera lambda"), {"długości fali"}},
         {form.clientArea(), QStringLiteral("Doświadczenie z dwiema szczelinami"), {}},
     };
     for (const Expected &e : controls) {
@@ -77,12 +85,13 @@ TEST(Accessibility, MainWindowControlsHavePolishNamesAndTheBarsTheirUnitsAndRang
                                                     << "\" lacks \"" << part.toStdString() << '"';
     }
     // Each label names the scroll bar it stands by, and is read without its typing error.
-    EXPECT_EQ(form.Label5->buddy(), form.suwak1);
-    EXPECT_EQ(form.Label2->buddy(), form.suwak2);
-    EXPECT_EQ(form.Label3->buddy(), form.suwak3);
-    EXPECT_EQ(form.Label4->buddy(), form.suwak_a);
-    EXPECT_EQ(nameOf(form.Label4), QStringLiteral("szerokość szczelin a ="));
-    EXPECT_EQ(form.Label4->text(), QStringLiteral("szerrokość szczelin a =")) << "shown as given";
+    EXPECT_EQ(controlsOf(form).Label5->buddy(), controlsOf(form).suwak1);
+    EXPECT_EQ(controlsOf(form).Label2->buddy(), controlsOf(form).suwak2);
+    EXPECT_EQ(controlsOf(form).Label3->buddy(), controlsOf(form).suwak3);
+    EXPECT_EQ(controlsOf(form).Label4->buddy(), controlsOf(form).suwak_a);
+    EXPECT_EQ(nameOf(controlsOf(form).Label4), QStringLiteral("szerokość szczelin a ="));
+    EXPECT_EQ(controlsOf(form).Label4->text(), QStringLiteral("szerrokość szczelin a ="))
+        << "shown as given";
 }
 
 TEST(Accessibility, DialogControlsHaveNames)
@@ -130,24 +139,24 @@ TEST(Accessibility, ClientAreaDescribesTheSettingsAfterEveryChange)
         QString description;
     };
     const Step steps[] = {
-        {"wavelength to its end", [&] { form.suwak1->setValue(381); },
+        {"wavelength to its end", [&] { controlsOf(form).suwak1->setValue(381); },
          QStringLiteral("Długość fali 760 nm, odległość szczelin 0,020 mm, odległość od ekranu "
                         "1,50 m, szerokość szczelin 1000 nm")},
         {"separation, distance and width to their ends",
          [&] {
-             form.suwak2->setValue(40);
-             form.suwak3->setValue(220);
-             form.suwak_a->setValue(100);
+             controlsOf(form).suwak2->setValue(40);
+             controlsOf(form).suwak3->setValue(220);
+             controlsOf(form).suwak_a->setValue(100);
          },
          QStringLiteral("Długość fali 760 nm, odległość szczelin 0,040 mm, odległość od ekranu "
                         "2,00 m, szerokość szczelin 10000 nm")},
-        {"very narrow slits", [&] { clickRadio(form.opcje1->button(1)); },
+        {"very narrow slits", [&] { clickRadio(controlsOf(form).opcje1->button(1)); },
          QStringLiteral("Długość fali 760 nm, odległość szczelin 0,040 mm, odległość od ekranu "
                         "2,00 m, bardzo wąskie szczeliny")},
-        {"width from its scroll bar again", [&] { clickRadio(form.opcje1->button(0)); },
+        {"width from its scroll bar again", [&] { clickRadio(controlsOf(form).opcje1->button(0)); },
          QStringLiteral("Długość fali 760 nm, odległość szczelin 0,040 mm, odległość od ekranu "
                         "2,00 m, szerokość szczelin 10000 nm")},
-        {"one step of the separation", [&] { form.suwak2->setValue(39); },
+        {"one step of the separation", [&] { controlsOf(form).suwak2->setValue(39); },
          QStringLiteral("Długość fali 760 nm, odległość szczelin 0,039 mm, odległość od ekranu "
                         "2,00 m, szerokość szczelin 10000 nm")},
     };
@@ -165,10 +174,10 @@ TEST(Accessibility, KeyboardReachesEveryControlWithANameAFrameAndTheMenu)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
-    const QImage unfocused = form.suwak2->grab().toImage();
+    const QImage unfocused = controlsOf(form).suwak2->grab().toImage();
 
     // Round the tab chain once: each stop is announced with a name and as focused.
-    form.suwak1->setFocus(Qt::TabFocusReason);
+    controlsOf(form).suwak1->setFocus(Qt::TabFocusReason);
     for (int stop = 0; stop < 6; ++stop) {
         QWidget *focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
@@ -179,13 +188,13 @@ TEST(Accessibility, KeyboardReachesEveryControlWithANameAFrameAndTheMenu)
         EXPECT_TRUE(iface->state().focused);
         QTest::keyClick(focused, Qt::Key_Tab);
     }
-    EXPECT_EQ(QApplication::focusWidget(), form.suwak1) << "six stops and round again";
+    EXPECT_EQ(QApplication::focusWidget(), controlsOf(form).suwak1) << "six stops and round again";
 
-    QTest::keyClick(form.suwak1, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form.suwak2);
-    const QImage focused = form.suwak2->grab().toImage();
+    QTest::keyClick(controlsOf(form).suwak1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), controlsOf(form).suwak2);
+    const QImage focused = controlsOf(form).suwak2->grab().toImage();
     ASSERT_EQ(focused.size(), unfocused.size());
-    const QRgb highlight = form.suwak2->palette().color(QPalette::Highlight).rgb();
+    const QRgb highlight = controlsOf(form).suwak2->palette().color(QPalette::Highlight).rgb();
     const QRect frame = focused.rect();
     int outlineChanged = 0;
     for (int y = 0; y < frame.height(); ++y) {
@@ -202,13 +211,14 @@ TEST(Accessibility, KeyboardReachesEveryControlWithANameAFrameAndTheMenu)
     }
     EXPECT_GT(outlineChanged, frame.width()) << "the frame is visible against the bar";
 
-    QTest::keyClick(form.suwak2, Qt::Key_Tab);
-    EXPECT_EQ(form.suwak2->grab().toImage(), unfocused) << "the frame goes with the focus";
+    QTest::keyClick(controlsOf(form).suwak2, Qt::Key_Tab);
+    EXPECT_EQ(controlsOf(form).suwak2->grab().toImage(), unfocused)
+        << "the frame goes with the focus";
 
     // Alt alone takes the keyboard to the menu bar; Right and Down open "Pomoc".
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
-    EXPECT_EQ(form.menuBar()->activeAction(), form.Koniec1) << "Alt reaches the menu";
+    EXPECT_EQ(form.menuBar()->activeAction(), controlsOf(form).Koniec1) << "Alt reaches the menu";
     QTest::keyClick(form.menuBar(), Qt::Key_Right);
-    EXPECT_EQ(form.menuBar()->activeAction(), form.Oprogramie1->menuAction());
+    EXPECT_EQ(form.menuBar()->activeAction(), controlsOf(form).Oprogramie1->menuAction());
     QTest::keyClick(form.menuBar(), Qt::Key_Escape);
 }

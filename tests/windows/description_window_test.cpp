@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Unit3.h"
+#include "description_window.h"
 
 #include "clickable_label.h"
 #include "dialog_checks.h"
@@ -318,7 +318,7 @@ TEST(DescriptionWindow, TabOrderAndModalEndings)
 
 TEST(DescriptionWindow, MenuItemOpensItModallyWithItsTextOnce)
 {
-    dialog_checks::expectOpenedFromMenu<Tform3>(&TForm1::Oprogramie2, [](Tform3 &form) {
+    dialog_checks::expectOpenedFromMenu<Tform3>("Oprogramie2", [](Tform3 &form) {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Opis programu"));
         EXPECT_EQ(paragraphs(form).size(), 7);
         EXPECT_EQ(form.RichEdit1->toPlainText().count(QStringLiteral("Program pozwala")), 1);

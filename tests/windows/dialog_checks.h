@@ -3,7 +3,7 @@
 // Checks shared by the About and Description window tests.
 
 #include "font_mapping.h"
-#include "lambda.h"
+#include "main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -130,12 +130,12 @@ void expectTabOrder(Dialog &dialog, QWidget *next)
 }
 
 /**
- * Opens a `Dialog` twice through the main window's menu `item`, runs `check` on each while it
- * is shown and closes it with OK: each opening is a new window, modal and owned by the main
- * window, and gone once it has closed.
+ * Opens a `Dialog` twice through the main window's menu item named `item`, runs `check` on each
+ * while it is shown and closes it with OK: each opening is a new window, modal and owned by the
+ * main window, and gone once it has closed.
  */
 template<typename Dialog, typename Check>
-void expectOpenedFromMenu(QAction *TForm1::*item, Check check)
+void expectOpenedFromMenu(const char *item, Check check)
 {
     TForm1 main;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -158,7 +158,7 @@ void expectOpenedFromMenu(QAction *TForm1::*item, Check check)
             check(*opened);
             QTest::mouseClick(opened->OKButton, Qt::LeftButton);
         });
-        (main.*item)->trigger();
+        main.findChild<QAction *>(QLatin1String(item))->trigger();
         EXPECT_EQ(shown, 1) << "the window was shown, and only once";
         EXPECT_TRUE(opened.isNull()) << "the window is freed when it closes";
         EXPECT_TRUE(main.findChildren<Dialog *>().isEmpty());

@@ -20,12 +20,12 @@ TEST(HighDpi, LayoutStaysInLogicalPixels)
 
     EXPECT_EQ(form.clientArea()->size(), kClientSize);
     EXPECT_EQ(form.clientImage().size(), kClientSize) << "drawn pixel for pixel, then scaled";
-    EXPECT_EQ(form.suwak1->geometry(), QRect(440, 181, 168, 17));
-    EXPECT_EQ(form.suwak2->geometry(), QRect(440, 226, 168, 17));
-    EXPECT_EQ(form.suwak3->geometry(), QRect(440, 271, 168, 17));
-    EXPECT_EQ(form.suwak_a->geometry(), QRect(440, 316, 168, 17));
-    EXPECT_EQ(form.opcje1->geometry(), QRect(448, 24, 137, 73));
-    EXPECT_EQ(form.Memo2->geometry(), QRect(502, 70, 17, 17));
+    EXPECT_EQ(controlsOf(form).suwak1->geometry(), QRect(440, 181, 168, 17));
+    EXPECT_EQ(controlsOf(form).suwak2->geometry(), QRect(440, 226, 168, 17));
+    EXPECT_EQ(controlsOf(form).suwak3->geometry(), QRect(440, 271, 168, 17));
+    EXPECT_EQ(controlsOf(form).suwak_a->geometry(), QRect(440, 316, 168, 17));
+    EXPECT_EQ(controlsOf(form).opcje1->geometry(), QRect(448, 24, 137, 73));
+    EXPECT_EQ(controlsOf(form).Memo2->geometry(), QRect(502, 70, 17, 17));
 }
 
 TEST(HighDpi, EveryImagePixelIsASharpTwoByTwoBlock)
@@ -34,9 +34,9 @@ TEST(HighDpi, EveryImagePixelIsASharpTwoByTwoBlock)
     showAndPaint(form);
     ASSERT_EQ(form.devicePixelRatio(), 2.0) << "run with QT_SCALE_FACTOR=2";
     // A setting with fine detail: narrow fringes in the strip and steep slopes in the graph.
-    form.suwak1->setValue(200);
-    form.suwak2->setValue(40);
-    form.suwak_a->setValue(37);
+    controlsOf(form).suwak1->setValue(200);
+    controlsOf(form).suwak2->setValue(40);
+    controlsOf(form).suwak_a->setValue(37);
 
     const QPixmap grabbed = form.clientArea()->grab();
     EXPECT_EQ(grabbed.devicePixelRatio(), 2.0);

@@ -32,20 +32,20 @@ TEST(MainWindowInput, KeysMoveAScrollBarAndEachChangeRunsItsHandlerOnce)
         const char *what;
     };
     const Press presses[] = {
-        {form.suwak1, Qt::Key_End, 381, "End goes to Max"},
-        {form.suwak1, Qt::Key_End, 381, "End at Max changes nothing"},
-        {form.suwak1, Qt::Key_Home, 1, "Home goes to Min"},
-        {form.suwak1, Qt::Key_Right, 2, "arrow: small step"},
-        {form.suwak1, Qt::Key_PageDown, 3, "page: large step 1"},
-        {form.suwak1, Qt::Key_Left, 2, "arrow back"},
-        {form.suwak2, Qt::Key_Home, 20, "Home at Min changes nothing"},
-        {form.suwak2, Qt::Key_Left, 20, "below Min is clamped"},
-        {form.suwak3, Qt::Key_PageDown, 171, "page: large step 1"},
-        {form.suwak_a, Qt::Key_PageDown, 20, "page: large step 10"},
-        {form.suwak_a, Qt::Key_Right, 21, "arrow: small step 1"},
-        {form.suwak_a, Qt::Key_End, 100, "End goes to Max"},
-        {form.suwak_a, Qt::Key_PageDown, 100, "above Max is clamped"},
-        {form.suwak_a, Qt::Key_PageUp, 90, "page back"},
+        {controlsOf(form).suwak1, Qt::Key_End, 381, "End goes to Max"},
+        {controlsOf(form).suwak1, Qt::Key_End, 381, "End at Max changes nothing"},
+        {controlsOf(form).suwak1, Qt::Key_Home, 1, "Home goes to Min"},
+        {controlsOf(form).suwak1, Qt::Key_Right, 2, "arrow: small step"},
+        {controlsOf(form).suwak1, Qt::Key_PageDown, 3, "page: large step 1"},
+        {controlsOf(form).suwak1, Qt::Key_Left, 2, "arrow back"},
+        {controlsOf(form).suwak2, Qt::Key_Home, 20, "Home at Min changes nothing"},
+        {controlsOf(form).suwak2, Qt::Key_Left, 20, "below Min is clamped"},
+        {controlsOf(form).suwak3, Qt::Key_PageDown, 171, "page: large step 1"},
+        {controlsOf(form).suwak_a, Qt::Key_PageDown, 20, "page: large step 10"},
+        {controlsOf(form).suwak_a, Qt::Key_Right, 21, "arrow: small step 1"},
+        {controlsOf(form).suwak_a, Qt::Key_End, 100, "End goes to Max"},
+        {controlsOf(form).suwak_a, Qt::Key_PageDown, 100, "above Max is clamped"},
+        {controlsOf(form).suwak_a, Qt::Key_PageUp, 90, "page back"},
     };
     for (const Press &press : presses) {
         SCOPED_TRACE(press.what);
@@ -72,7 +72,7 @@ TEST(MainWindowInput, ClicksOnArrowsAndBesideTheThumb)
 {
     TForm1 form;
     showAndPaint(form);
-    QScrollBar *bar = form.suwak_a;
+    QScrollBar *bar = controlsOf(form).suwak_a;
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, partCentre(bar, QStyle::SC_ScrollBarAddLine));
     EXPECT_EQ(bar->value(), 11) << "right arrow: small step";
@@ -82,13 +82,13 @@ TEST(MainWindowInput, ClicksOnArrowsAndBesideTheThumb)
     EXPECT_EQ(bar->value(), 20) << "left arrow: small step back";
     EXPECT_EQ(form.parameters().a_nm, 2000);
 
-    QTest::mouseClick(form.suwak1, Qt::LeftButton, {},
-                      partCentre(form.suwak1, QStyle::SC_ScrollBarAddLine));
-    EXPECT_EQ(form.suwak1->value(), 2);
+    QTest::mouseClick(controlsOf(form).suwak1, Qt::LeftButton, {},
+                      partCentre(controlsOf(form).suwak1, QStyle::SC_ScrollBarAddLine));
+    EXPECT_EQ(controlsOf(form).suwak1->value(), 2);
     EXPECT_EQ(form.parameters().lambda_nm, 381.0);
 
     // Dragging the thumb redraws at every new position, before the button is let go.
-    QScrollBar *distance = form.suwak3;
+    QScrollBar *distance = controlsOf(form).suwak3;
     QPoint at = partCentre(distance, QStyle::SC_ScrollBarSlider);
     QTest::mousePress(distance, Qt::LeftButton, {}, at);
     int last = distance->value();
@@ -114,10 +114,10 @@ TEST(MainWindowInput, SymbolMemoShowsGreekForWhatIsTyped)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
-    form.Memo2->setFocus();
-    form.Memo2->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form.Memo2, QStringLiteral("ab 1"));
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("λαβ 1"))
+    controlsOf(form).Memo2->setFocus();
+    controlsOf(form).Memo2->moveCursor(QTextCursor::End);
+    QTest::keyClicks(controlsOf(form).Memo2, QStringLiteral("ab 1"));
+    EXPECT_EQ(controlsOf(form).Memo2->toPlainText(), QStringLiteral("λαβ 1"))
         << "Latin letters typed in the Symbol face show as Greek";
 
     windows::Memo plain;
@@ -143,7 +143,8 @@ TEST(MainWindowInput, KoniecEndsWithOneTheCloseBoxWithZero)
     {
         TForm1 form;
         showAndPaint(form);
-        EXPECT_EQ(runLoop([&] { form.Koniec1->trigger(); }), 1) << "Koniec ends with code 1";
+        EXPECT_EQ(runLoop([&] { controlsOf(form).Koniec1->trigger(); }), 1)
+            << "Koniec ends with code 1";
     }
     {
         TForm1 form;

@@ -37,10 +37,10 @@ TEST(MainWindowLayout, ScrollBarsHaveTheirPlacesRangesAndSteps)
         int min, max, smallStep, largeStep;
     };
     const Expected bars[] = {
-        {form.suwak1, "suwak1", {440, 181, 168, 17}, 1, 381, 1, 1},
-        {form.suwak2, "suwak2", {440, 226, 168, 17}, 20, 40, 1, 1},
-        {form.suwak3, "suwak3", {440, 271, 168, 17}, 170, 220, 1, 1},
-        {form.suwak_a, "suwak_a", {440, 316, 168, 17}, 10, 100, 1, 10},
+        {windows_testing::controlsOf(form).suwak1, "suwak1", {440, 181, 168, 17}, 1, 381, 1, 1},
+        {windows_testing::controlsOf(form).suwak2, "suwak2", {440, 226, 168, 17}, 20, 40, 1, 1},
+        {windows_testing::controlsOf(form).suwak3, "suwak3", {440, 271, 168, 17}, 170, 220, 1, 1},
+        {windows_testing::controlsOf(form).suwak_a, "suwak_a", {440, 316, 168, 17}, 10, 100, 1, 10},
     };
     for (const Expected &e : bars) {
         SCOPED_TRACE(e.name);
@@ -61,40 +61,50 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
 
     {
         SCOPED_TRACE("opcje1");
-        EXPECT_EQ(form.opcje1->geometry(), QRect(448, 24, 137, 73));
-        EXPECT_EQ(form.opcje1->title(), QStringLiteral("Opcje"));
-        expectFont(form.opcje1->font(), {QStringLiteral("Arial"), -12});
-        ASSERT_EQ(form.opcje1->count(), 2);
-        EXPECT_EQ(form.opcje1->button(0)->text(), QStringLiteral("a  regulowane"))
+        EXPECT_EQ(windows_testing::controlsOf(form).opcje1->geometry(), QRect(448, 24, 137, 73));
+        EXPECT_EQ(windows_testing::controlsOf(form).opcje1->title(), QStringLiteral("Opcje"));
+        expectFont(windows_testing::controlsOf(form).opcje1->font(),
+                   {QStringLiteral("Arial"), -12});
+        ASSERT_EQ(windows_testing::controlsOf(form).opcje1->count(), 2);
+        EXPECT_EQ(windows_testing::controlsOf(form).opcje1->button(0)->text(),
+                  QStringLiteral("a  regulowane"))
             << "two blanks after the a";
-        EXPECT_EQ(form.opcje1->button(1)->text(), QStringLiteral("a <<"));
-        EXPECT_EQ(form.opcje1->itemIndex(), 0) << "slit width adjustable at start";
+        EXPECT_EQ(windows_testing::controlsOf(form).opcje1->button(1)->text(),
+                  QStringLiteral("a <<"));
+        EXPECT_EQ(windows_testing::controlsOf(form).opcje1->itemIndex(), 0)
+            << "slit width adjustable at start";
         // One column below the caption, inside the frame, the second item under the first.
-        const QRect first = form.opcje1->button(0)->geometry();
-        const QRect second = form.opcje1->button(1)->geometry();
+        const QRect first = windows_testing::controlsOf(form).opcje1->button(0)->geometry();
+        const QRect second = windows_testing::controlsOf(form).opcje1->button(1)->geometry();
         EXPECT_EQ(first.left(), second.left());
         EXPECT_EQ(first.bottom() + 1, second.top());
-        EXPECT_GE(first.top(), QFontMetrics(form.opcje1->font()).height());
-        EXPECT_LE(second.bottom(), form.opcje1->height() - 1);
-        EXPECT_LE(first.right(), form.opcje1->width() - 1);
+        EXPECT_GE(first.top(),
+                  QFontMetrics(windows_testing::controlsOf(form).opcje1->font()).height());
+        EXPECT_LE(second.bottom(), windows_testing::controlsOf(form).opcje1->height() - 1);
+        EXPECT_LE(first.right(), windows_testing::controlsOf(form).opcje1->width() - 1);
     }
     {
         SCOPED_TRACE("Memo2");
-        EXPECT_EQ(form.Memo2->geometry(), QRect(502, 70, 17, 17));
-        EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("λ")) << "l in the Symbol face";
-        expectFont(form.Memo2->font(), {QStringLiteral("Symbol"), -13, drawing::SymbolCharset});
-        EXPECT_EQ(form.Memo2->frameShape(), QFrame::NoFrame) << "no border";
+        EXPECT_EQ(windows_testing::controlsOf(form).Memo2->geometry(), QRect(502, 70, 17, 17));
+        EXPECT_EQ(windows_testing::controlsOf(form).Memo2->toPlainText(), QStringLiteral("λ"))
+            << "l in the Symbol face";
+        expectFont(windows_testing::controlsOf(form).Memo2->font(),
+                   {QStringLiteral("Symbol"), -13, drawing::SymbolCharset});
+        EXPECT_EQ(windows_testing::controlsOf(form).Memo2->frameShape(), QFrame::NoFrame)
+            << "no border";
         // Face-coloured: it blends with the option frame beneath it, no text-field white.
         const QImage shot = form.grab().toImage();
-        const QPoint memoCorner = form.Memo2->mapTo(&form, QPoint(16, 16));
+        const QPoint memoCorner =
+            windows_testing::controlsOf(form).Memo2->mapTo(&form, QPoint(16, 16));
         EXPECT_EQ(shot.pixel(memoCorner), shot.pixel(memoCorner + QPoint(10, 0)));
         EXPECT_NE(shot.pixel(memoCorner), qRgb(255, 255, 255));
         // It stands just right of the second option's caption.
-        const QRadioButton *narrow = form.opcje1->button(1);
+        const QRadioButton *narrow = windows_testing::controlsOf(form).opcje1->button(1);
         const QPoint textStart = narrow->mapTo(form.clientArea(), QPoint(0, 0));
-        EXPECT_LT(textStart.x(), form.Memo2->x());
-        EXPECT_LT(textStart.y(), form.Memo2->geometry().center().y());
-        EXPECT_GT(textStart.y() + narrow->height(), form.Memo2->geometry().center().y());
+        EXPECT_LT(textStart.x(), windows_testing::controlsOf(form).Memo2->x());
+        EXPECT_LT(textStart.y(), windows_testing::controlsOf(form).Memo2->geometry().center().y());
+        EXPECT_GT(textStart.y() + narrow->height(),
+                  windows_testing::controlsOf(form).Memo2->geometry().center().y());
     }
 
     const drawing::Font arial {QStringLiteral("Arial"), -12, drawing::EastEuropeCharset};
@@ -108,11 +118,31 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
         drawing::Font font;
     };
     const Expected labels[] = {
-        {form.Label5, "Label5", {450, 202}, QStringLiteral("długość fali "), arial},
-        {form.Label1, "Label1", {518, 202}, QStringLiteral("λ = "), symbol},
-        {form.Label2, "Label2", {426, 246}, QStringLiteral("odległość szczelin d ="), arial},
-        {form.Label3, "Label3", {426, 291}, QStringLiteral("odległość od ekranu L ="), arial},
-        {form.Label4, "Label4", {426, 336}, QStringLiteral("szerrokość szczelin a ="), arial},
+        {windows_testing::controlsOf(form).Label5,
+         "Label5",
+         {450, 202},
+         QStringLiteral("długość fali "),
+         arial},
+        {windows_testing::controlsOf(form).Label1,
+         "Label1",
+         {518, 202},
+         QStringLiteral("λ = "),
+         symbol},
+        {windows_testing::controlsOf(form).Label2,
+         "Label2",
+         {426, 246},
+         QStringLiteral("odległość szczelin d ="),
+         arial},
+        {windows_testing::controlsOf(form).Label3,
+         "Label3",
+         {426, 291},
+         QStringLiteral("odległość od ekranu L ="),
+         arial},
+        {windows_testing::controlsOf(form).Label4,
+         "Label4",
+         {426, 336},
+         QStringLiteral("szerrokość szczelin a ="),
+         arial},
     };
     for (const Expected &e : labels) {
         SCOPED_TRACE(e.name);
@@ -123,10 +153,10 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
         EXPECT_GE(e.label->width(), QFontMetrics(e.label->font()).horizontalAdvance(e.text));
     }
     // The readouts start right of their labels and must not be hidden under them.
-    EXPECT_LE(form.Label1->geometry().right(), 536);
-    EXPECT_LE(form.Label2->geometry().right(), 548);
-    EXPECT_LE(form.Label3->geometry().right(), 560);
-    EXPECT_LE(form.Label4->geometry().right(), 554);
+    EXPECT_LE(windows_testing::controlsOf(form).Label1->geometry().right(), 536);
+    EXPECT_LE(windows_testing::controlsOf(form).Label2->geometry().right(), 548);
+    EXPECT_LE(windows_testing::controlsOf(form).Label3->geometry().right(), 560);
+    EXPECT_LE(windows_testing::controlsOf(form).Label4->geometry().right(), 554);
 }
 
 TEST(MainWindowLayout, WindowIsFixedCentredTitledWithIcon)
@@ -170,17 +200,17 @@ TEST(MainWindowLayout, MenuBarHasKoniecAndPomoc)
     TForm1 form;
     const QList<QAction *> top = form.menuBar()->actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(top.at(0), form.Koniec1);
+    EXPECT_EQ(top.at(0), windows_testing::controlsOf(form).Koniec1);
     EXPECT_EQ(top.at(0)->text(), QStringLiteral("Koniec"));
     EXPECT_EQ(top.at(0)->menu(), nullptr) << "Koniec acts at once, no submenu";
-    EXPECT_EQ(top.at(1), form.Oprogramie1->menuAction());
+    EXPECT_EQ(top.at(1), windows_testing::controlsOf(form).Oprogramie1->menuAction());
     EXPECT_EQ(top.at(1)->text(), QStringLiteral("Pomoc"));
 
-    const QList<QAction *> help = form.Oprogramie1->actions();
+    const QList<QAction *> help = windows_testing::controlsOf(form).Oprogramie1->actions();
     ASSERT_EQ(help.size(), 2);
-    EXPECT_EQ(help.at(0), form.Oprogramie2);
+    EXPECT_EQ(help.at(0), windows_testing::controlsOf(form).Oprogramie2);
     EXPECT_EQ(help.at(0)->text(), QStringLiteral("Opis programu"));
-    EXPECT_EQ(help.at(1), form.Opisprogramu1);
+    EXPECT_EQ(help.at(1), windows_testing::controlsOf(form).Opisprogramu1);
     EXPECT_EQ(help.at(1)->text(), QStringLiteral("O programie"));
     EXPECT_FALSE(form.menuBar()->isNativeMenuBar()) << "the menu stays inside the window";
 }
@@ -192,10 +222,14 @@ TEST(MainWindowLayout, TabVisitsTheControlsInOrder)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
-    form.suwak1->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), form.suwak1);
-    const QWidget *expected[] = {form.suwak2,  form.suwak3, form.opcje1->button(0),
-                                 form.suwak_a, form.Memo2,  form.suwak1};
+    windows_testing::controlsOf(form).suwak1->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), windows_testing::controlsOf(form).suwak1);
+    const QWidget *expected[] = {windows_testing::controlsOf(form).suwak2,
+                                 windows_testing::controlsOf(form).suwak3,
+                                 windows_testing::controlsOf(form).opcje1->button(0),
+                                 windows_testing::controlsOf(form).suwak_a,
+                                 windows_testing::controlsOf(form).Memo2,
+                                 windows_testing::controlsOf(form).suwak1};
     for (const QWidget *next : expected) {
         SCOPED_TRACE(next->objectName().isEmpty() ? next->metaObject()->className()
                                                   : qPrintable(next->objectName()));
@@ -204,7 +238,7 @@ TEST(MainWindowLayout, TabVisitsTheControlsInOrder)
     }
     // Backwards the same way round.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), form.Memo2);
+    EXPECT_EQ(QApplication::focusWidget(), windows_testing::controlsOf(form).Memo2);
 }
 
 TEST(DecimalSeparator, FollowsTheLocale)

@@ -105,12 +105,12 @@ TEST(MainWindowRedraw, ChangesRedrawStripGraphAndDiagramButNotTheCaptions)
         std::function<void()> act;
     };
     const Step steps[] = {
-        {"suwak1", [&] { form.suwak1->setValue(100); }},
-        {"suwak2", [&] { form.suwak2->setValue(30); }},
-        {"suwak3", [&] { form.suwak3->setValue(200); }},
-        {"suwak_a", [&] { form.suwak_a->setValue(50); }},
-        {"opcje1 narrow", [&] { clickRadio(form.opcje1->button(1)); }},
-        {"opcje1 adjustable", [&] { clickRadio(form.opcje1->button(0)); }},
+        {"suwak1", [&] { controlsOf(form).suwak1->setValue(100); }},
+        {"suwak2", [&] { controlsOf(form).suwak2->setValue(30); }},
+        {"suwak3", [&] { controlsOf(form).suwak3->setValue(200); }},
+        {"suwak_a", [&] { controlsOf(form).suwak_a->setValue(50); }},
+        {"opcje1 narrow", [&] { clickRadio(controlsOf(form).opcje1->button(1)); }},
+        {"opcje1 adjustable", [&] { clickRadio(controlsOf(form).opcje1->button(0)); }},
     };
     for (const Step &step : steps) {
         SCOPED_TRACE(step.what);
@@ -137,7 +137,7 @@ TEST(MainWindowRedraw, ChangeIsShownOnTheScreen)
 {
     TForm1 form;
     showAndPaint(form);
-    form.suwak1->setValue(381);
+    controlsOf(form).suwak1->setValue(381);
     const QImage shown = form.clientArea()->grab().toImage();
     EXPECT_EQ(shown.pixel(188, 110), asQRgb(form.spectrum().colour(381)));
     EXPECT_FALSE(form.clientArea()->rebuildPending()) << "a change is no full repaint";
@@ -147,42 +147,42 @@ TEST(MainWindowRedraw, NarrowSlitOptionAndBack)
 {
     TForm1 form;
     showAndPaint(form);
-    form.suwak_a->setValue(50);
+    controlsOf(form).suwak_a->setValue(50);
     ASSERT_EQ(form.parameters().a_nm, 5000);
     const QRect widthReadout(554, 336, 70, 14);
     const QImage readoutBefore = region(form, widthReadout);
     const QImage graphBefore = region(form, {8, 14, 361, 76});
 
-    clickRadio(form.opcje1->button(1));
-    EXPECT_EQ(form.opcje1->itemIndex(), 1);
-    EXPECT_FALSE(form.suwak_a->isEnabled()) << "greyed while the slits are very narrow";
+    clickRadio(controlsOf(form).opcje1->button(1));
+    EXPECT_EQ(controlsOf(form).opcje1->itemIndex(), 1);
+    EXPECT_FALSE(controlsOf(form).suwak_a->isEnabled()) << "greyed while the slits are very narrow";
     EXPECT_EQ(form.parameters().a_nm, 1);
     EXPECT_NE(region(form, {8, 14, 361, 76}), graphBefore) << "graph redrawn for a 1 nm slit";
     EXPECT_EQ(region(form, widthReadout), readoutBefore)
         << "the readout still shows the scroll bar's 5000";
 
     // The greyed scroll bar takes no keys.
-    form.suwak_a->setFocus();
-    QTest::keyClick(form.suwak_a, Qt::Key_End);
-    EXPECT_EQ(form.suwak_a->value(), 50);
+    controlsOf(form).suwak_a->setFocus();
+    QTest::keyClick(controlsOf(form).suwak_a, Qt::Key_End);
+    EXPECT_EQ(controlsOf(form).suwak_a->value(), 50);
     EXPECT_EQ(form.parameters().a_nm, 1);
 
     // Clicking the selected item again does not run the handler: nothing is redrawn.
     mark(form, {100, 120});
-    clickRadio(form.opcje1->button(1));
+    clickRadio(controlsOf(form).opcje1->button(1));
     EXPECT_TRUE(marked(form, {100, 120}));
 
-    clickRadio(form.opcje1->button(0));
-    EXPECT_EQ(form.opcje1->itemIndex(), 0);
-    EXPECT_TRUE(form.suwak_a->isEnabled());
+    clickRadio(controlsOf(form).opcje1->button(0));
+    EXPECT_EQ(controlsOf(form).opcje1->itemIndex(), 0);
+    EXPECT_TRUE(controlsOf(form).suwak_a->isEnabled());
     EXPECT_EQ(form.parameters().a_nm, 5000) << "takes the scroll bar's position again";
     EXPECT_EQ(region(form, {8, 14, 361, 76}), graphBefore);
 
     // With no item selected the width stays as it was.
-    form.opcje1->setItemIndex(-1);
-    form.opcje1Click(form.opcje1);
+    controlsOf(form).opcje1->setItemIndex(-1);
+    form.opcje1Click(controlsOf(form).opcje1);
     EXPECT_EQ(form.parameters().a_nm, 5000);
-    EXPECT_TRUE(form.suwak_a->isEnabled());
+    EXPECT_TRUE(controlsOf(form).suwak_a->isEnabled());
 }
 
 TEST(MainWindowRedraw, ShorterReadoutLeavesTheTailOfTheLongerOne)
@@ -200,11 +200,11 @@ TEST(MainWindowRedraw, ShorterReadoutLeavesTheTailOfTheLongerOne)
     const QPoint pastTail(554 + longCell.width() + 2, row);
 
     mark(form, inTail);
-    form.suwak_a->setValue(100); // 10000: its cell covers the tail
+    controlsOf(form).suwak_a->setValue(100); // 10000: its cell covers the tail
     EXPECT_FALSE(marked(form, inTail)) << "the longer readout's cell";
     mark(form, inTail);
     mark(form, pastTail);
-    form.suwak_a->setValue(99); // 9900: shorter, leaves the tail alone
+    controlsOf(form).suwak_a->setValue(99); // 9900: shorter, leaves the tail alone
     EXPECT_TRUE(marked(form, inTail)) << "a shorter readout must not erase beyond its cell";
     EXPECT_TRUE(marked(form, pastTail));
     form.repaintClientArea();

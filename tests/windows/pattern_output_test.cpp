@@ -162,12 +162,12 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
         ASSERT_EQ(runProgram(line.arg(s.arguments, png, csv).split(u' ', Qt::SkipEmptyParts)), 0);
         // The window reaches the setting as a user does: the scroll bars, then the option.
         TForm1 form;
-        form.suwak1->setValue(s.suwak1);
-        form.suwak2->setValue(s.suwak2);
-        form.suwak3->setValue(s.suwak3);
-        form.suwak_a->setValue(s.suwak_a);
+        controlsOf(form).suwak1->setValue(s.suwak1);
+        controlsOf(form).suwak2->setValue(s.suwak2);
+        controlsOf(form).suwak3->setValue(s.suwak3);
+        controlsOf(form).suwak_a->setValue(s.suwak_a);
         if (s.narrow)
-            clickRadio(form.opcje1->button(1));
+            clickRadio(controlsOf(form).opcje1->button(1));
         showAndPaint(form);
         const QImage image = windows::clientPicture(form);
         EXPECT_EQ(pngImage(png), image);

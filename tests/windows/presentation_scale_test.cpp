@@ -1,57 +1,113 @@
 // SPDX-License-Identifier: MIT
-// Presentation size offscreen: every window twice the size, the image the same, back exactly.
-#include "Unit2.h"
-#include "Unit3.h"
-#include "main_window_support.h"
+// Presentation size: which factors the environment may ask for, which size fits a screen, what
+// a restart hands over, and Qt's own texts in Polish.
 #include "presentation_scale.h"
-#include "rich_edit.h"
+#include "qt_translations.h"
+#include "whole_scale_factors.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
-#include <QScrollBar>
-#include <QTextBlock>
+#include <QPushButton>
+#include <QTreeView>
 
-using namespace windows_testing;
+#include <gtest/gtest.h>
 
-TEST(PresentationScale, TwiceTheSizeForEveryWindowAndBackExactly)
+TEST(PresentationScale, EnvironmentFactorsAreWholeOrRefused)
 {
-    TForm1 form;
-    showAndPaint(form);
-    form.suwak1->setValue(200);
-    const QImage picture = form.clientImage().copy();
-    const int extent = form.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    auto firstTextSize = [&form] {
-        Tform3 description(&form);
-        description.show();
-        return description.RichEdit1->document()
-            ->begin()
-            .begin()
-            .fragment()
-            .charFormat()
-            .fontPointSize();
-    };
-    const qreal textAt1x = firstTextSize();
-
-    windows::setPresentationScale(2);
-    EXPECT_EQ(form.suwak1->geometry(), QRect(880, 362, 336, 34));
-    EXPECT_EQ(form.Label2->font().pixelSize(), 24);
-    EXPECT_GE(form.Label2->width(), form.Label2->sizeHint().width()) << "the text is cut";
-    EXPECT_EQ(form.clientArea()->size(), kClientSize * 2);
-    EXPECT_EQ(form.style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2 * extent);
-    EXPECT_EQ(firstTextSize(), 2 * textAt1x);
+    const struct
     {
-        Tform2 about(&form); // built at 1x, opened at 2x
-        about.show();
-        EXPECT_EQ(about.size(), QSize(792, 530));
-        EXPECT_EQ(about.Image1->pixmap().size(), QSize(108, 570)) << "the side picture";
-    }
-    showAndPaint(form);
-    EXPECT_EQ(form.clientImage(), picture) << "the image itself stays at 1x";
+        const char *text;
+        std::optional<int> factor;
+    } cases[] = {
+        {"1", 1},
+        {"1.25", 1},
+        {"1.5", 2},
+        {" 2 ", 2},
+        {"0.4", 1},
+        {"4.4", 4},
+        {"4.5", std::nullopt},
+        {"0", std::nullopt},
+        {"-2", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"100", std::nullopt},
+        {"", std::nullopt},
+        {"dwa", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(windows::wholeScaleFactor(c.text, windows::kMaxPresentationScale), c.factor)
+            << "QT_SCALE_FACTOR=" << c.text;
 
-    windows::setPresentationScale(1);
-    EXPECT_EQ(form.suwak1->geometry(), QRect(440, 181, 168, 17));
-    EXPECT_EQ(form.Label2->font().pixelSize(), 12);
-    EXPECT_EQ(form.clientArea()->size(), kClientSize);
-    showAndPaint(form);
-    EXPECT_EQ(form.clientImage(), picture);
-    EXPECT_EQ(form.suwak1->value(), 200);
+    qputenv("QT_SCALE_FACTOR", "nan");
+    qputenv("QT_SCREEN_SCALE_FACTORS", "HDMI-1=1.5;DP-2=0");
+    const QStringList lines = windows::useWholeScaleFactors();
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1");
+    EXPECT_EQ(qgetenv("QT_SCREEN_SCALE_FACTORS"), "HDMI-1=2;DP-2=1");
+    EXPECT_EQ(lines.size(), 2) << lines.join(u'\n').toStdString();
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+}
+
+TEST(PresentationScale, LargestSizeThatFitsTheScreen)
+{
+    const QSize window(632, 457);
+    const QSize frame(10, 40);
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {1920, 1040}, 1), 2);
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {1024, 738}, 1), 1);
+    EXPECT_EQ(windows::largestFittingScale(window, {}, {2800, 2000}, 1), 4);
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {1906, 1411}, 1), 3) << "exactly";
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {1905, 1411}, 1), 2) << "a pixel short";
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {3840, 2160}, 2), 2)
+        << "a screen of two device pixels per pixel";
+    EXPECT_EQ(windows::largestFittingScale(window, frame, {300, 200}, 1), 1) << "at least 1";
+}
+
+TEST(PresentationScale, RestartStateIsTakenOnceAndChecked)
+{
+    const struct
+    {
+        const char *value;
+        bool valid;
+    } cases[] = {
+        {"272 30 200 50 1 640 -12", true}, {"272 30 200 50 0 0 0", true},
+        {"0 30 200 50 1 0 0", false},      {"272 30 200 101 1 0 0", false},
+        {"272 30 200 50 2 0 0", false},    {"272 30 200 50 1 0", false},
+        {"272 30 200 50 1 0 x", false},    {"", false},
+    };
+    for (const auto &c : cases) {
+        qputenv("FALORYS_RESTART_STATE", c.value);
+        const std::optional<windows::RestartState> state = windows::takeRestartState();
+        EXPECT_EQ(state.has_value(), c.valid) << c.value;
+        EXPECT_FALSE(qEnvironmentVariableIsSet("FALORYS_RESTART_STATE"))
+            << "what the program starts must not inherit it";
+    }
+    qputenv("FALORYS_RESTART_STATE", cases[0].value);
+    const std::optional<windows::RestartState> state = windows::takeRestartState();
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->positions, (std::array<int, 4> {272, 30, 200, 50}));
+    EXPECT_TRUE(state->narrowSlits);
+    EXPECT_EQ(state->centre, QPoint(640, -12));
+}
+
+TEST(QtTexts, FileDialogAndStandardButtonsSpeakPolish)
+{
+    ASSERT_TRUE(windows::usePolishQtTexts());
+    QFileDialog dialog(nullptr, QStringLiteral("Zapisz obraz"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList texts;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text();
+    for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+        texts << button->text();
+    const QAbstractItemModel *model = dialog.findChild<QTreeView *>()->model();
+    for (int column = 0; column < model->columnCount(); ++column)
+        texts << model->headerData(column, Qt::Horizontal).toString();
+    for (const char *english : {"Look in:", "File &name:", "&Save", "Cancel", "Name", "Size"})
+        EXPECT_FALSE(texts.contains(QLatin1String(english))) << english;
+    EXPECT_TRUE(texts.contains(QStringLiteral("&Zachowaj"))) << texts.join(u'|').toStdString();
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Anuluj"));
 }

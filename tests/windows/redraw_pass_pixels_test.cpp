@@ -47,34 +47,26 @@ struct Reference
     }
 
     // rys_ekran, rys_wykres1 and rys_rysunek1 as a change runs them.
-    void changePass(const drawing::ScrollPositions &at, int aNm)
+    void changePass(const optics::Setting &at)
     {
-        const optics::Parameters p = parameters(at, aNm);
+        const optics::Parameters p = optics::parametersFor(at, tables);
         drawing::drawReadouts(window, at, separator);
         strip(p);
         graph(p);
-        drawing::drawApparatusDiagram(paintBox, at.suwak2, at.suwak3, at.suwak1, tables);
+        drawing::drawApparatusDiagram(paintBox, at, tables);
     }
 
     // FormPaint on a client area filled with the face colour.
-    void fullRepaint(const drawing::ScrollPositions &at, int aNm)
+    void fullRepaint(const optics::Setting &at)
     {
         image.fill(window.systemColours().face);
-        const optics::Parameters p = parameters(at, aNm);
+        const optics::Parameters p = optics::parametersFor(at, tables);
         drawing::drawReadouts(window, at, separator);
         strip(p);
         drawing::opis(window);
         graph(p);
-        drawing::drawApparatusDiagram(paintBox, at.suwak2, at.suwak3, at.suwak1, tables);
+        drawing::drawApparatusDiagram(paintBox, at, tables);
         drawing::skala(window, tables, kClientSize);
-    }
-
-    optics::Parameters parameters(const drawing::ScrollPositions &at, int aNm) const
-    {
-        optics::Parameters p;
-        optics::readScrollPositions(p, tables, at.suwak1, at.suwak2, at.suwak3);
-        p.a_nm = aNm;
-        return p;
     }
 };
 
@@ -100,12 +92,7 @@ TEST(RedrawPassPixels, ChangesAndRepaintsEqualTheReferenceBitForBit)
     TForm1 form;
     showAndPaint(form);
     Reference reference {.tables = form.spectrum(), .separator = form.decimalSeparator()};
-    const auto positions = [&form] {
-        return drawing::ScrollPositions {form.suwak1->value(), form.suwak2->value(),
-                                         form.suwak3->value(), form.suwak_a->value()};
-    };
-    int aNm = 1000; // what the handlers make of the option group and suwak_a
-    reference.fullRepaint(positions(), aNm);
+    reference.fullRepaint(form.setting());
     ASSERT_TRUE(form.clientImage() == reference.image)
         << "first showing: " << firstDifference(form.clientImage(), reference.image);
 
@@ -119,31 +106,29 @@ TEST(RedrawPassPixels, ChangesAndRepaintsEqualTheReferenceBitForBit)
         const bool narrow = step % 6 == 5;
         SCOPED_TRACE(testing::Message() << "step " << step << ": " << s1 << "/" << s2 << "/" << s3
                                         << "/" << sa << (narrow ? ", a <<" : ""));
-        moveQuietly(form.suwak1, s1);
-        moveQuietly(form.suwak2, s2);
-        moveQuietly(form.suwak3, s3);
+        moveQuietly(controlsOf(form).suwak1, s1);
+        moveQuietly(controlsOf(form).suwak2, s2);
+        moveQuietly(controlsOf(form).suwak3, s3);
         if (!narrow)
-            moveQuietly(form.suwak_a, sa);
-        const bool optionChanges = narrow != (form.opcje1->itemIndex() == 1);
-        form.opcje1->setItemIndex(narrow ? 1 : 0);
-        if (optionChanges || step % 4 == 0) {
-            form.opcje1Click(form.opcje1);
-            aNm = narrow ? 1 : form.suwak_a->value() * 100;
-        } else if (step % 4 == 1 && !narrow) {
-            form.suwak_aChange(form.suwak_a);
-            aNm = form.suwak_a->value() * 100;
-        } else if (step % 4 == 2) {
-            form.suwak2Change(form.suwak2); // the slit width stays as it was
-        } else {
-            form.suwak1Change(form.suwak1);
-        }
-        ASSERT_EQ(form.parameters().a_nm, aNm);
+            moveQuietly(controlsOf(form).suwak_a, sa);
+        const bool optionChanges = narrow != (controlsOf(form).opcje1->itemIndex() == 1);
+        controlsOf(form).opcje1->setItemIndex(narrow ? 1 : 0);
+        if (optionChanges || step % 4 == 0)
+            form.opcje1Click(controlsOf(form).opcje1);
+        else if (step % 4 == 1 && !narrow)
+            form.suwak_aChange(controlsOf(form).suwak_a);
+        else if (step % 4 == 2)
+            form.suwak2Change(controlsOf(form).suwak2);
+        else
+            form.suwak1Change(controlsOf(form).suwak1);
+        // Every pass reads the whole setting: the slit width from the bar or the option.
+        ASSERT_EQ(form.parameters().a_nm, narrow ? 1 : controlsOf(form).suwak_a->value() * 100);
 
         if (step % 10 == 9) {
             form.repaintClientArea();
-            reference.fullRepaint(positions(), aNm);
+            reference.fullRepaint(form.setting());
         } else {
-            reference.changePass(positions(), aNm);
+            reference.changePass(form.setting());
         }
         ASSERT_TRUE(form.clientImage() == reference.image)
             << firstDifference(form.clientImage(), reference.image);

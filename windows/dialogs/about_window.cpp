@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Unit2.h"
+#include "about_window.h"
 
 #include "dialog_parts.h"
 #include "memo.h"

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "radio_group.h"
 
-#include "presentation_scale.h"
-
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetrics>
@@ -66,16 +64,14 @@ void RadioGroup::arrangeButtons()
         return;
     // The caption takes one line of the font; the items share what is left below it, each
     // in a row of equal height, the odd pixels split above and below the column.
-    // The margins grow with the presentation size, as the font does.
-    const int scale = presentationScale();
     const int captionHeight = QFontMetrics(font()).height();
-    const int free = std::max(0, height() - captionHeight - 5 * scale);
+    const int free = std::max(0, height() - captionHeight - 5);
     const int n = int(m_buttons.size());
     const int rowHeight = free / n;
-    const int top = captionHeight + scale + (free % n) / 2;
-    const int rowWidth = std::max(0, width() - 10 * scale);
+    const int top = captionHeight + 1 + (free % n) / 2;
+    const int rowWidth = std::max(0, width() - 10);
     for (int i = 0; i < n; ++i)
-        m_buttons.at(i)->setGeometry(8 * scale, top + i * rowHeight, rowWidth, rowHeight);
+        m_buttons.at(i)->setGeometry(8, top + i * rowHeight, rowWidth, rowHeight);
 }
 
 } // namespace windows

@@ -48,7 +48,8 @@ private:
  * Gives Qt a runtime folder for this run when the environment names none (a root shell, a cron
  * job): the user's own /run/user/UID where the system made one, otherwise a private folder in
  * the temporary folder, removed when this object goes. Qt otherwise warns and makes a lasting
- * /tmp/runtime-USER just to look for flatpak-info in it.
+ * /tmp/runtime-USER just to look for flatpak-info in it. For runs that start no other process
+ * (the exports): one started would inherit a folder about to go.
  */
 class RuntimeFolderForRun
 {

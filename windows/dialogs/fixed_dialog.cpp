@@ -2,7 +2,6 @@
 #include "fixed_dialog.h"
 
 #include "font_mapping.h"
-#include "presentation_scale.h"
 #include "window_placement.h"
 
 namespace windows {
@@ -24,8 +23,6 @@ FixedDialog::FixedDialog(const QString &caption, QSize clientSize, const drawing
 void FixedDialog::setVisible(bool visible)
 {
     if (visible) {
-        // Built at 1x: it takes the presentation size of the program as it opens.
-        applyPresentationScale(*this);
         centreOnScreen(*this);
     }
     QDialog::setVisible(visible);

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "lambda.h"
+#include "main_window.h"
 
-#include "Unit2.h"
-#include "Unit3.h"
+#include "about_window.h"
 #include "apparatus_diagram.h"
 #include "client_area.h"
 #include "client_area_menu.h"
 #include "colour.h"
+#include "description_window.h"
 #include "font_mapping.h"
 #include "graph_captions.h"
 #include "intensity_graph.h"
 #include "memo.h"
 #include "pattern_tool_tip.h"
-#include "presentation_scale.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
@@ -76,16 +75,18 @@ QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString
 QString describeSettings(const TForm1 &form)
 {
     // Polish text, so a decimal comma whatever the locale of the readouts.
+    using optics::Bar;
     const QChar comma(u',');
+    const optics::Setting setting = form.setting();
     QString text = QStringLiteral("Długość fali %1 nm, odległość szczelin %2 mm, "
                                   "odległość od ekranu %3 m, ")
-                       .arg(form.suwak1->value() + 379)
-                       .arg(drawing::formatFixed(form.suwak2->value() / 1000.0L, 3, comma),
-                            drawing::formatFixed((form.suwak3->value() - 20) / 100.0L, 2, comma));
-    if (form.opcje1->itemIndex() == 1)
+                       .arg(setting.units(Bar::Wavelength))
+                       .arg(drawing::formatFixed(setting.value(Bar::Separation), 3, comma),
+                            drawing::formatFixed(setting.value(Bar::Distance), 2, comma));
+    if (setting.narrowSlits)
         text += QStringLiteral("bardzo wąskie szczeliny");
     else
-        text += QStringLiteral("szerokość szczelin %1 nm").arg(form.suwak_a->value() * 100);
+        text += QStringLiteral("szerokość szczelin %1 nm").arg(setting.slitWidthNm());
     return text;
 }
 
@@ -117,10 +118,9 @@ TForm1::TForm1(QWidget *parent)
       m_decimalSeparator(decimalSeparatorOf(QLocale::system()))
 {
     setObjectName(QStringLiteral("Form1"));
-    clientImage().fill(m_canvas.systemColours().face);
+    m_clientArea->image().fill(m_canvas.systemColours().face);
     createControls();
     createMenu();
-    createZoomActions();
     setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
     setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
     // The window takes exactly the size of the menu bar and the client area.
@@ -137,11 +137,6 @@ TForm1::~TForm1()
 }
 
 const QImage &TForm1::clientImage() const
-{
-    return m_clientArea->image();
-}
-
-QImage &TForm1::clientImage()
 {
     return m_clientArea->image();
 }
@@ -254,31 +249,8 @@ void TForm1::createMenu()
 
     // The client area's own: its context menu, and the tooltip reading out the pattern.
     new windows::ClientAreaMenu(*this);
-    m_clientArea->installEventFilter(new windows::PatternToolTip(*this, this));
-}
-
-void TForm1::createZoomActions()
-{
-    struct Zoom
-    {
-        QList<QKeySequence> keys;
-        int step; // 0: back to 1x
-    };
-    // Ctrl+= too: on many keyboards "+" needs Shift, and that is where users look for it.
-    const Zoom zooms[] = {
-        {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
-        {{QKeySequence::ZoomOut}, -1},
-        {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
-    };
-    for (const Zoom &zoom : zooms) {
-        auto *action = new QAction(this);
-        action->setShortcuts(zoom.keys);
-        const int step = zoom.step;
-        connect(action, &QAction::triggered, this, [this, step] {
-            windows::zoomWindow(*this, step == 0 ? 1 : windows::presentationScale() + step);
-        });
-        addAction(action);
-    }
+    m_clientArea->installEventFilter(
+        new windows::PatternToolTip(m_params, m_decimalSeparator, this));
 }
 
 void TForm1::connectHandlers()
@@ -298,7 +270,6 @@ void TForm1::connectHandlers()
 void TForm1::FormCreate(QObject * /*Sender*/)
 {
     suwak_a->setEnabled(true);
-    m_params.a_nm = suwak_a->value() * 100;
     widmo();
     updateSettingsDescription(*this);
     // System menu and minimise only: the window has a fixed size, so nothing to maximise.
@@ -311,9 +282,9 @@ void TForm1::FormCreate(QObject * /*Sender*/)
 
 void TForm1::FormPaint(QObject * /*Sender*/)
 {
-    rys_ekran();
+    const optics::IntensityProfile profile = rys_ekran();
     opis();
-    rys_wykres1();
+    rys_wykres1(profile);
     rys_rysunek1();
     skala();
 }
@@ -335,24 +306,14 @@ void TForm1::suwak3Change(QObject * /*Sender*/)
 
 void TForm1::suwak_aChange(QObject * /*Sender*/)
 {
-    m_params.a_nm = suwak_a->value() * 100;
     redrawAfterChange();
 }
 
 void TForm1::opcje1Click(QObject * /*Sender*/)
 {
-    switch (opcje1->itemIndex()) {
-    case 0: // slit width from its scroll bar
-        suwak_a->setEnabled(true);
-        m_params.a_nm = suwak_a->value() * 100;
-        break;
-    case 1: // very narrow slits
-        suwak_a->setEnabled(false);
-        m_params.a_nm = 1;
-        break;
-    default: // nothing selected: the width stays
-        break;
-    }
+    // The slit width comes from its scroll bar, or is 1 nm for very narrow slits (the pass
+    // reads which from the option group).
+    suwak_a->setEnabled(opcje1->itemIndex() != 1);
     redrawAfterChange();
 }
 
@@ -389,29 +350,40 @@ double TForm1::alfa(double x) const
     return optics::alfa(m_params, x);
 }
 
-void TForm1::rys_ekran()
+optics::Setting TForm1::setting() const
 {
-    const drawing::ScrollPositions positions {suwak1->value(), suwak2->value(), suwak3->value(),
-                                              suwak_a->value()};
-    optics::readScrollPositions(m_params, m_tables, positions.suwak1, positions.suwak2,
-                                positions.suwak3);
-    // Once per pass: the strip and the graph both draw from it.
-    m_profile.emplace(m_params);
-    drawing::drawReadouts(m_canvas, positions, m_decimalSeparator);
-    drawing::drawPatternStrip(m_canvas, *m_profile, m_tables);
+    return {{suwak1->value(), suwak2->value(), suwak3->value(), suwak_a->value()},
+            opcje1->itemIndex() == 1};
 }
 
-void TForm1::rys_wykres1()
+void TForm1::setSetting(const optics::Setting &setting)
 {
-    // rys_ekran runs first in every pass and has evaluated this pass's parameters.
-    if (m_profile)
-        drawing::drawIntensityGraph(m_canvas, *m_profile, m_tables);
+    QScrollBar *const bars[] = {suwak1, suwak2, suwak3, suwak_a};
+    for (std::size_t i = 0; i < setting.positions.size(); ++i)
+        bars[i]->setValue(setting.positions[i]);
+    if (opcje1->itemIndex() != int(setting.narrowSlits))
+        opcje1->button(int(setting.narrowSlits))->click();
+}
+
+optics::IntensityProfile TForm1::rys_ekran()
+{
+    const optics::Setting setting = this->setting();
+    m_params = optics::parametersFor(setting, m_tables);
+    drawing::drawReadouts(m_canvas, setting, m_decimalSeparator);
+    // Once per pass: the strip and the graph both draw from it.
+    optics::IntensityProfile profile(m_params);
+    drawing::drawPatternStrip(m_canvas, profile, m_tables);
+    return profile;
+}
+
+void TForm1::rys_wykres1(const optics::IntensityProfile &profile)
+{
+    drawing::drawIntensityGraph(m_canvas, profile, m_tables);
 }
 
 void TForm1::rys_rysunek1()
 {
-    drawing::drawApparatusDiagram(m_rysunek1, suwak2->value(), suwak3->value(), m_params.nr_fali,
-                                  m_tables);
+    drawing::drawApparatusDiagram(m_rysunek1, setting(), m_tables);
 }
 
 void TForm1::opis()
@@ -430,14 +402,13 @@ void TForm1::repaintClientArea()
     const drawing::SystemColours colours = drawing::systemColoursOf(palette());
     m_canvas.setSystemColours(colours);
     m_rysunek1.setSystemColours(colours);
-    clientImage().fill(colours.face);
+    m_clientArea->image().fill(colours.face);
     FormPaint(this);
 }
 
 void TForm1::redrawAfterChange()
 {
-    rys_ekran();
-    rys_wykres1();
+    rys_wykres1(rys_ekran());
     rys_rysunek1();
     m_clientArea->update();
     updateSettingsDescription(*this);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "presentation_scale.h"
 #include "screen_strip.h"
 #include "scroll_ranges.h"
 
@@ -175,7 +174,7 @@ const std::vector<OptionRule> &optionRules()
          [](const QString &value, StartOptions &options) {
              const QString wanted = value.trimmed();
              if (wanted == QLatin1String("fit")) {
-                 options.scale = kMaxPresentationScale;
+                 options.scale = kScaleToFit;
                  return QString();
              }
              bool ok = false;
@@ -344,10 +343,16 @@ std::optional<CommandLine> misusedOption(const QCommandLineParser &parser)
 }
 
 /**
- * The arguments without Qt's own options (-reverse, -platform NAME, -style NAME, ...), which
- * the application object reads and takes away later, as on every Qt program's command line.
+ * Qt's own options (-reverse, -platform NAME, -style NAME, ...), which the application object
+ * reads and takes away later, as on every Qt program's command line, apart from the program's.
  */
-QStringList withoutQtOptions(const QStringList &arguments)
+struct SplitArguments
+{
+    QStringList program; ///< the program's name and its own arguments
+    QStringList toolkit; ///< Qt's options with their values
+};
+
+SplitArguments splitQtOptions(const QStringList &arguments)
 {
     static const QStringList flags {
         QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
@@ -362,7 +367,7 @@ QStringList withoutQtOptions(const QStringList &arguments)
         QStringLiteral("display"),       QStringLiteral("geometry"),
         QStringLiteral("title"),         QStringLiteral("visual"),
     };
-    QStringList kept;
+    SplitArguments split;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         // Qt takes them with one dash or two, and some as NAME=VALUE.
@@ -371,23 +376,26 @@ QStringList withoutQtOptions(const QStringList &arguments)
                                                                  : QString();
         const bool joined = name.contains(u'=');
         name = name.section(u'=', 0, 0);
-        if (i > 0 && flags.contains(name))
-            continue;
-        if (i > 0 && withValue.contains(name)) {
-            if (!joined)
-                ++i; // its value
+        if (i > 0 && flags.contains(name)) {
+            split.toolkit << argument;
             continue;
         }
-        kept << argument;
+        if (i > 0 && withValue.contains(name)) {
+            split.toolkit << argument;
+            if (!joined && ++i < arguments.size())
+                split.toolkit << arguments.at(i); // its value
+            continue;
+        }
+        split.program << argument;
     }
-    return kept;
+    return split;
 }
 
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &allArguments)
 {
-    const QStringList arguments = withoutQtOptions(allArguments);
+    const QStringList arguments = splitQtOptions(allArguments).program;
     QCommandLineParser parser;
     QList<QCommandLineOption> options;
     for (const OptionRule &rule : optionRules())
@@ -429,6 +437,11 @@ CommandLine parseCommandLine(const QStringList &allArguments)
         return failure(QStringLiteral("--export-png i --export-csv nie mogą obie pisać na "
                                       "standardowe wyjście („-”); jednej podaj nazwę pliku"));
     return result;
+}
+
+QStringList toolkitOptions(const QStringList &arguments)
+{
+    return splitQtOptions(arguments).toolkit;
 }
 
 } // namespace windows

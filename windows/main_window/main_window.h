@@ -3,6 +3,7 @@
 
 #include "intensity.h"
 #include "intensity_profile.h"
+#include "setting.h"
 #include "spectrum.h"
 #include "surface.h"
 
@@ -10,8 +11,6 @@
 #include <QImage>
 #include <QLocale>
 #include <QMainWindow>
-
-#include <optional>
 
 class QAction;
 class QLabel;
@@ -45,22 +44,14 @@ public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // Controls, by the names the handlers use.
-    QScrollBar *suwak1 = nullptr;
-    QScrollBar *suwak2 = nullptr;
-    QScrollBar *suwak3 = nullptr;
-    QScrollBar *suwak_a = nullptr;
-    windows::RadioGroup *opcje1 = nullptr;
-    windows::Memo *Memo2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QAction *Koniec1 = nullptr;
-    QMenu *Oprogramie1 = nullptr;
-    QAction *Oprogramie2 = nullptr;
-    QAction *Opisprogramu1 = nullptr;
+    /** The setting the scroll bars and the option group stand at. */
+    optics::Setting setting() const;
+
+    /**
+     * Moves the scroll bars and selects the option as `setting` has them, as a user would: each
+     * change redraws as the user's would.
+     */
+    void setSetting(const optics::Setting &setting);
 
     // Event handlers; each takes the object that raised the event.
     void FormCreate(QObject *Sender);
@@ -78,8 +69,9 @@ public:
     void widmo();
     double beta(double x) const;
     double alfa(double x) const;
-    void rys_ekran();
-    void rys_wykres1();
+    /** Returns the model evaluated for this pass, which the graph draws from. */
+    optics::IntensityProfile rys_ekran();
+    void rys_wykres1(const optics::IntensityProfile &profile);
     void rys_rysunek1();
     void opis();
     void skala();
@@ -92,7 +84,6 @@ public:
 
     /** What the client area shows; the client area owns it. */
     const QImage &clientImage() const;
-    QImage &clientImage();
     /** The widget that owns and shows the client image and parents the controls. */
     windows::ClientArea *clientArea() const { return m_clientArea; }
     const optics::Parameters &parameters() const { return m_params; }
@@ -103,11 +94,26 @@ private:
     void createControls();
     void nameForScreenReaders();
     void createMenu();
-    /** Ctrl+Plus, Ctrl+Minus and Ctrl+0: the presentation size, from anywhere in the window. */
-    void createZoomActions();
     void connectHandlers();
     /** The three renderers every change runs, then the copy to the screen. */
     void redrawAfterChange();
+
+    // Controls, by the names the handlers use.
+    QScrollBar *suwak1 = nullptr;
+    QScrollBar *suwak2 = nullptr;
+    QScrollBar *suwak3 = nullptr;
+    QScrollBar *suwak_a = nullptr;
+    windows::RadioGroup *opcje1 = nullptr;
+    windows::Memo *Memo2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QAction *Koniec1 = nullptr;
+    QMenu *Oprogramie1 = nullptr;
+    QAction *Oprogramie2 = nullptr;
+    QAction *Opisprogramu1 = nullptr;
 
     // Made first: the surfaces draw into the image it owns, which outlives them.
     windows::ClientArea *m_clientArea;
@@ -115,7 +121,5 @@ private:
     drawing::Surface m_rysunek1; // the paint box of the apparatus diagram
     optics::SpectrumTables m_tables;
     optics::Parameters m_params;
-    // The model evaluated for this pass's parameters: rys_ekran builds it, rys_wykres1 draws it.
-    std::optional<optics::IntensityProfile> m_profile;
     const QChar m_decimalSeparator;
 };

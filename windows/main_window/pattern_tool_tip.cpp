@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_tool_tip.h"
 
-#include "client_area.h"
 #include "intensity_graph.h"
-#include "lambda.h"
 #include "screen_strip.h"
 
 #include <QHelpEvent>
@@ -35,7 +33,9 @@ QString withMinus(QString text)
 
 } // namespace
 
-PatternToolTip::PatternToolTip(const TForm1 &form, QObject *parent) : QObject(parent), m_form(form)
+PatternToolTip::PatternToolTip(const optics::Parameters &parameters, QChar decimalSeparator,
+                               QObject *parent)
+    : QObject(parent), m_parameters(parameters), m_decimalSeparator(decimalSeparator)
 {
 }
 
@@ -44,12 +44,11 @@ QString PatternToolTip::textAt(QPoint p) const
     const QRect *area = pictureAt(p);
     if (!area)
         return {};
-    // Column i of both pictures stands for x = 180 − i millimetres, but the scale printed under
-    // the graph runs from −18 cm on the left to 18 cm on the right; the pattern is even in x, so
-    // the tooltip reads the position as that scale does and the intensity is the same.
+    // Column i of both pictures stands for x = i − 180 millimetres, as the scale printed under
+    // the graph reads it.
     const int xMm = (p.x() - area->left()) - optics::IntensityProfile::kMaxOffset;
-    const double intensity = optics::natezenie(m_form.parameters(), double(xMm));
-    const QChar separator = m_form.decimalSeparator();
+    const double intensity = optics::natezenie(m_parameters, double(xMm));
+    const QChar separator = m_decimalSeparator;
     return QStringLiteral("Położenie na ekranie: x = %1 cm\nNatężenie względne: I/I₀ = %2")
         .arg(withMinus(drawing::formatFixed(xMm / 10.0L, 1, separator)),
              drawing::formatFixed(intensity, 3, separator));
@@ -61,9 +60,7 @@ bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     auto *help = static_cast<QHelpEvent *>(event);
     auto *widget = static_cast<QWidget *>(watched);
-    // At presentation size each image pixel is a block of the widget's.
-    const int scale = m_form.clientArea()->scale();
-    const QPoint p(help->pos().x() / scale, help->pos().y() / scale);
+    const QPoint p = help->pos();
     const QRect *area = pictureAt(p);
     if (!area) {
         QToolTip::hideText();
@@ -71,7 +68,7 @@ bool PatternToolTip::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Valid for this column only: moving on to the next one asks again.
-    const QRect column(p.x() * scale, area->top() * scale, scale, area->height() * scale);
+    const QRect column(p.x(), area->top(), 1, area->height());
     QToolTip::showText(help->globalPos(), textAt(p), widget, column);
     return true;
 }

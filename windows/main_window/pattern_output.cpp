@@ -3,7 +3,7 @@
 
 #include "client_area.h"
 #include "file_saving.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "radio_group.h"
 #include "screen_strip.h"
 
@@ -20,8 +20,9 @@ namespace windows {
 
 PatternSetting currentSetting(const TForm1 &form)
 {
-    return settingAt(form.suwak1->value(), form.suwak2->value(), form.suwak3->value(),
-                     form.suwak_a->value(), form.opcje1->itemIndex() == 1);
+    const optics::Setting setting = form.setting();
+    return settingAt(setting.positions[0], setting.positions[1], setting.positions[2],
+                     setting.positions[3], setting.narrowSlits);
 }
 
 QByteArray currentPatternCsv(const TForm1 &form)
@@ -43,9 +44,6 @@ QImage clientPicture(const TForm1 &form)
     // Device pixel ratio 1 whatever the screen's: the picture is the area at 1x.
     QImage picture(kClientSize, QImage::Format_RGB32);
     QPainter painter(&picture);
-    // An area enlarged by the program's own presentation size is drawn back to 1x.
-    painter.scale(qreal(kClientSize.width()) / area->width(),
-                  qreal(kClientSize.height()) / area->height());
     // The keyboard focus and the pointer's hover belong to the moment, not to the setting: the
     // picture shows neither, so that the window's copy is the export's, byte for byte. A hover
     // let go of here comes back with the pointer's next move.
@@ -71,13 +69,13 @@ QImage clientPicture(const TForm1 &form)
 
 void applyStartOptions(TForm1 &form, const StartOptions &options)
 {
-    QScrollBar *const bars[] = {form.suwak1, form.suwak2, form.suwak3, form.suwak_a};
+    optics::Setting setting = form.setting();
     for (std::size_t i = 0; i < options.positions.size(); ++i) {
         if (options.positions[i])
-            bars[i]->setValue(*options.positions[i]);
+            setting.positions[i] = *options.positions[i];
     }
-    if (options.narrowSlits)
-        form.opcje1->button(1)->click();
+    setting.narrowSlits = setting.narrowSlits || options.narrowSlits;
+    form.setSetting(setting);
 }
 
 int writeExports(TForm1 &form, const StartOptions &options)

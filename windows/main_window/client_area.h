@@ -12,8 +12,8 @@ namespace windows {
  * minimised, a change of the colour scheme) the next paint first asks for it to be drawn anew
  * through `rebuildRequested`; otherwise painting only copies the image to the screen.
  *
- * At presentation size the area is a whole multiple of the image's size and shows each image
- * pixel as a square block; the image itself stays the same.
+ * On a screen of several device pixels per pixel (presentation size among them) each image
+ * pixel is shown as a sharp square block.
  *
  * Owning the image keeps every paint safe, even one that comes while the window that draws
  * into it is being destroyed: the image lives exactly as long as the widget that shows it.
@@ -28,9 +28,6 @@ public:
 
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
-
-    /** How many pixels of the area show one image pixel across (the presentation size). */
-    int scale() const;
 
     /** Makes the next paint rebuild the whole image first. */
     void invalidate();

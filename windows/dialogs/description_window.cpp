@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Unit3.h"
+#include "description_window.h"
 
 #include "clickable_label.h"
 #include "dialog_parts.h"

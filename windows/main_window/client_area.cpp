@@ -5,8 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace windows {
 
 ClientArea::ClientArea(QSize size, QWidget *parent)
@@ -15,11 +13,6 @@ ClientArea::ClientArea(QSize size, QWidget *parent)
     // Every pixel comes from the image, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(size);
-}
-
-int ClientArea::scale() const
-{
-    return std::max(1, width() / m_image.width());
 }
 
 void ClientArea::invalidate()
@@ -35,17 +28,10 @@ void ClientArea::paintEvent(QPaintEvent *event)
         emit rebuildRequested();
     }
     QPainter painter(this);
-    // At presentation size the area is a whole multiple of the image, and on a screen of two
-    // or more device pixels per pixel it is larger still: either way each image pixel becomes
-    // a sharp block, with no smoothing.
+    // On a screen of two or more device pixels per pixel each image pixel becomes a sharp
+    // block, with no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const int scale = this->scale();
-    painter.scale(scale, scale);
-    // The image pixels under the part to paint, whole pixels rounded outwards.
-    const QRect r = event->rect();
-    const QRect source(QPoint(r.left() / scale, r.top() / scale),
-                       QPoint(r.right() / scale, r.bottom() / scale));
-    painter.drawImage(source, m_image, source);
+    painter.drawImage(event->rect(), m_image, event->rect());
 }
 
 void ClientArea::showEvent(QShowEvent *event)

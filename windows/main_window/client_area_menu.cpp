@@ -3,7 +3,7 @@
 
 #include "client_area.h"
 #include "file_saving.h"
-#include "lambda.h"
+#include "main_window.h"
 #include "pattern_output.h"
 #include "screen_strip.h"
 
@@ -33,7 +33,7 @@ ClientAreaMenu::ClientAreaMenu(TForm1 &form) : QObject(&form), m_form(form)
     connect(keys, &QAction::triggered, this, [this, area] {
         const QPoint stripMiddle = drawing::kStripOrigin
             + QPoint(drawing::kStripSize.width() / 2, drawing::kStripSize.height() / 2);
-        menu()->popup(area->mapToGlobal(stripMiddle * area->scale()));
+        menu()->popup(area->mapToGlobal(stripMiddle));
     });
 }
 
