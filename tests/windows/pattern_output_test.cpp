@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHelpEvent>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStyle>
@@ -306,6 +307,31 @@ TEST(PatternOutput, ExportRefusalsSayWhyWithTheirExitCodeAndChangeNothing)
     EXPECT_EQ(runProgram({"--export-csv", "p.csv"}, &errors, dir.path()), 0);
     EXPECT_EQ(output, contentsOf(dir.filePath(QStringLiteral("p.csv"))));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList {"p.csv", "p.png"}));
+
+    // The save dialog refuses the same before asking to replace, the reason in its message box,
+    // and comes back.
+    const QString fifo = dir.filePath(QStringLiteral("f.csv"));
+    ASSERT_EQ(std::system(("mkfifo '" + fifo.toUtf8() + "'").constData()), 0);
+    TForm1 form;
+    showAndPaint(form);
+    QString reason;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(fifo);
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            reason = box->informativeText();
+            box->accept();
+            QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        });
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    form.findChild<windows::ClientAreaMenu *>()->saveDataAction()->trigger();
+    EXPECT_EQ(reason,
+              QStringLiteral("Przyczyna: to potok nazwany (FIFO), a nie zwykły plik. Nic "
+                             "nie zostało zapisane."));
 }
 
 TEST(PatternOutput, ExportRefusalsOnlyRootCanSetUp)
