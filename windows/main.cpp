@@ -72,8 +72,10 @@ int main(int argc, char **argv)
     const windows::StartOptions &options = commandLine.options;
     const std::optional<windows::RestartState> restart = windows::takeRestartState();
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
-    if (options.exports())
+    if (options.exports()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        windows::keepRunningOnClosedPipes();
+    }
 
     // The client image is drawn pixel for pixel and shown scaled by the screen's factor and the
     // presentation size: whole factors only, so that each image pixel is a sharp square block.
@@ -96,6 +98,8 @@ int main(int argc, char **argv)
         runtimeFolder.emplace();
     Application app(argc, argv);
     app.make();
+    if (runtimeFolder)
+        runtimeFolder->removeMade();
     // The screen is known only now. A restart was measured by the window it replaces.
     if (scaleAsked && !restart) {
         const int fits = windows::largestFittingScaleBeforeShowing(kClientSize, scale);

@@ -45,6 +45,12 @@ private:
 };
 
 /**
+ * A reader that goes away (`falorys --export-csv - | head`) makes writing fail with EPIPE
+ * instead of ending the run by a signal: the temporary files are removed and the reason told.
+ */
+void keepRunningOnClosedPipes();
+
+/**
  * Gives Qt a runtime folder for this run when the environment names none (a root shell, a cron
  * job): the user's own /run/user/UID where the system made one, otherwise a private folder in
  * the temporary folder, removed when this object goes. Qt otherwise warns and makes a lasting
@@ -55,7 +61,10 @@ class RuntimeFolderForRun
 {
 public:
     RuntimeFolderForRun();
-    ~RuntimeFolderForRun();
+    ~RuntimeFolderForRun(); ///< removes the folder made, unless gone already
+    /** Removes the folder made once the application, which looks into it only as it starts,
+        exists: a run ended by a signal (a closed pipe) leaves nothing behind either. */
+    void removeMade();
     RuntimeFolderForRun(const RuntimeFolderForRun &) = delete;
     RuntimeFolderForRun &operator=(const RuntimeFolderForRun &) = delete;
 

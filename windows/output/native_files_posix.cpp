@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <fcntl.h>
@@ -178,7 +179,8 @@ QString PendingFile::check(const QByteArray &path)
                 s.name = part;
                 break;
             }
-            return last ? systemErrorReason(errno) : folderReason(errno, joined(walked, part));
+            return folderReason(errno,
+                                last ? (walked.isEmpty() ? "." : walked) : joined(walked, part));
         }
         if (S_ISLNK(st.st_mode)) {
             if (!mayFollow(s.folder, st))
@@ -290,6 +292,11 @@ bool PendingFile::sameTarget(const PendingFile &other) const
         && a.name == b.name;
 }
 
+void keepRunningOnClosedPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
 RuntimeFolderForRun::RuntimeFolderForRun()
 {
     // Qt ignores a relative one, as the XDG rules say.
@@ -311,10 +318,13 @@ RuntimeFolderForRun::RuntimeFolderForRun()
 
 RuntimeFolderForRun::~RuntimeFolderForRun()
 {
-    if (m_made.isEmpty())
-        return;
-    qunsetenv("XDG_RUNTIME_DIR");
-    QDir(QFile::decodeName(m_made)).removeRecursively();
+    removeMade();
+}
+
+void RuntimeFolderForRun::removeMade()
+{
+    if (!m_made.isEmpty())
+        QDir(QFile::decodeName(m_made)).removeRecursively();
 }
 
 } // namespace windows
