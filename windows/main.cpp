@@ -16,7 +16,6 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -129,16 +128,15 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Falorys"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.falorys.Falorys"));
     TForm1 Form1;
-    // Before the first paint, so the window opens at the setting asked for.
-    windows::applyStartOptions(Form1, options);
-    if (options.exports())
+    // Before the first paint, so the window opens at the setting asked for; a restart's command
+    // line has no setting of its own.
+    Form1.setSetting(restart ? restart->setting : windows::startSetting(options, Form1.setting()));
+    if (options.exports()) {
+        // The data too are those of the drawn setting.
+        Form1.repaintClientArea();
         return windows::writeExports(Form1, options);
+    }
     if (restart) {
-        // The restart's command line has no setting of its own: the bars, then the option.
-        windows::StartOptions again;
-        std::copy(restart->positions.begin(), restart->positions.end(), again.positions.begin());
-        again.narrowSlits = restart->narrowSlits;
-        windows::applyStartOptions(Form1, again);
         windows::placeOnScreen(Form1, restart->centre / Form1.devicePixelRatio());
     } else if (scale > 1) {
         windows::centreOnScreen(Form1);

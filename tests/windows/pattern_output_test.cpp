@@ -170,7 +170,7 @@ TEST(PatternOutput, ExportsAndSaveActionsGiveTheWindowsPixelsAndTheModelsNumbers
         if (s.narrow)
             clickRadio(controlsOf(form).opcje1->button(1));
         showAndPaint(form);
-        const QImage image = windows::clientPicture(form);
+        const QImage image = form.picture();
         EXPECT_EQ(pngImage(png), image);
         // The controls lie beside the client image's pictures, which the picture keeps exact.
         QRegion controls;

@@ -86,8 +86,7 @@ TEST(PresentationScale, RestartStateIsTakenOnceAndChecked)
     qputenv("FALORYS_RESTART_STATE", cases[0].value);
     const std::optional<windows::RestartState> state = windows::takeRestartState();
     ASSERT_TRUE(state);
-    EXPECT_EQ(state->positions, (std::array<int, 4> {272, 30, 200, 50}));
-    EXPECT_TRUE(state->narrowSlits);
+    EXPECT_EQ(state->setting, (optics::Setting {{272, 30, 200, 50}, true}));
     EXPECT_EQ(state->centre, QPoint(640, -12));
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "presentation_scale.h"
 
-#include "scroll_ranges.h"
-
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
@@ -72,9 +70,9 @@ bool restartAtScale(int factor, const QStringList &arguments, const RestartState
     QStringList next = arguments;
     next << QStringLiteral("--scale") << QString::number(factor);
     QStringList values;
-    for (int position : state.positions)
+    for (int position : state.setting.positions)
         values << QString::number(position);
-    values << QString::number(int(state.narrowSlits)) << QString::number(state.centre.x())
+    values << QString::number(int(state.setting.narrowSlits)) << QString::number(state.centre.x())
            << QString::number(state.centre.y());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(kRestartVariable), values.join(u' '));
@@ -101,17 +99,15 @@ std::optional<RestartState> takeRestartState()
         if (!ok)
             return std::nullopt;
     }
-    const optics::ScrollRange ranges[] = {optics::kSuwak1Range, optics::kSuwak2Range,
-                                          optics::kSuwak3Range, optics::kSuwakARange};
     RestartState state;
-    for (std::size_t i = 0; i < state.positions.size(); ++i) {
-        if (numbers[i] < ranges[i].min || numbers[i] > ranges[i].max)
+    for (std::size_t i = 0; i < state.setting.positions.size(); ++i) {
+        if (optics::kBarQuantities[i].range.clamp(numbers[i]) != numbers[i])
             return std::nullopt;
-        state.positions[i] = numbers[i];
+        state.setting.positions[i] = numbers[i];
     }
     if (numbers[4] != 0 && numbers[4] != 1)
         return std::nullopt;
-    state.narrowSlits = numbers[4] == 1;
+    state.setting.narrowSlits = numbers[4] == 1;
     state.centre = QPoint(numbers[5], numbers[6]);
     return state;
 }

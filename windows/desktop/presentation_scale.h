@@ -2,12 +2,12 @@
 #pragma once
 
 #include "command_line.h"
+#include "setting.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 class QWidget;
@@ -40,8 +40,7 @@ int largestFittingScaleBeforeShowing(QSize clientSize, int factor);
 /** What a restart at another size carries over: the controls' state and the window's place. */
 struct RestartState
 {
-    std::array<int, 4> positions {}; ///< suwak1, suwak2, suwak3, suwak_a
-    bool narrowSlits = false; ///< the option "a <<"
+    optics::Setting setting;
     QPoint centre; ///< the frame's centre, in device pixels of the screen
 };
 

@@ -29,6 +29,12 @@ public:
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
 
+    /**
+     * What the area shows at 1x: the image with the controls on it, at device pixel ratio 1
+     * whatever the screen's, without the keyboard focus or the pointer's hover.
+     */
+    QImage picture();
+
     /** Makes the next paint rebuild the whole image first. */
     void invalidate();
     bool rebuildPending() const { return m_rebuildPending; }

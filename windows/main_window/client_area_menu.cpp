@@ -3,7 +3,6 @@
 
 #include "client_area.h"
 #include "file_saving.h"
-#include "main_window.h"
 #include "pattern_output.h"
 #include "screen_strip.h"
 
@@ -18,22 +17,22 @@
 
 namespace windows {
 
-ClientAreaMenu::ClientAreaMenu(TForm1 &form) : QObject(&form), m_form(form)
+ClientAreaMenu::ClientAreaMenu(ClientArea &area, const PatternSource &source, QWidget &window)
+    : QObject(&window), m_area(area), m_source(source), m_window(window)
 {
-    ClientArea *area = form.clientArea();
-    area->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(area, &QWidget::customContextMenuRequested, this,
-            [this, area](QPoint pos) { menu()->popup(area->mapToGlobal(pos)); });
+    area.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&area, &QWidget::customContextMenuRequested, this,
+            [this](QPoint pos) { menu()->popup(m_area.mapToGlobal(pos)); });
 
     // From the keyboard the menu opens over the middle of the strip.
-    auto *keys = new QAction(&form);
+    auto *keys = new QAction(&window);
     keys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     keys->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(keys);
-    connect(keys, &QAction::triggered, this, [this, area] {
+    window.addAction(keys);
+    connect(keys, &QAction::triggered, this, [this] {
         const QPoint stripMiddle = drawing::kStripOrigin
             + QPoint(drawing::kStripSize.width() / 2, drawing::kStripSize.height() / 2);
-        menu()->popup(area->mapToGlobal(stripMiddle));
+        menu()->popup(m_area.mapToGlobal(stripMiddle));
     });
 }
 
@@ -41,7 +40,7 @@ QMenu *ClientAreaMenu::menu()
 {
     if (m_menu)
         return m_menu;
-    m_menu = new QMenu(m_form.clientArea());
+    m_menu = new QMenu(&m_area);
     m_menu->setObjectName(QStringLiteral("ClientAreaMenu"));
     m_menu->setAccessibleName(QStringLiteral("Obraz i dane"));
     m_copyImage =
@@ -58,27 +57,27 @@ QMenu *ClientAreaMenu::menu()
 
 void ClientAreaMenu::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(clientPicture(m_form));
+    QGuiApplication::clipboard()->setImage(m_source.picture());
 }
 
 void ClientAreaMenu::saveImage()
 {
     const QString title = QStringLiteral("Zapisz obraz");
     const QString path = askFileName(title, QStringLiteral("Obraz PNG (*.png)"),
-                                     defaultFileName(currentSetting(m_form), QStringLiteral("png")),
+                                     defaultFileName(m_source.setting(), QStringLiteral("png")),
                                      QStandardPaths::PicturesLocation);
     if (!path.isEmpty())
-        save(title, {path, pngBytes(clientPicture(m_form))});
+        save(title, {path, pngBytes(m_source.picture())});
 }
 
 void ClientAreaMenu::saveData()
 {
     const QString title = QStringLiteral("Zapisz dane");
     const QString path = askFileName(title, QStringLiteral("Dane CSV (*.csv)"),
-                                     defaultFileName(currentSetting(m_form), QStringLiteral("csv")),
+                                     defaultFileName(m_source.setting(), QStringLiteral("csv")),
                                      QStandardPaths::DocumentsLocation);
     if (!path.isEmpty())
-        save(title, {path, currentPatternCsv(m_form)});
+        save(title, {path, currentPatternCsv(m_source)});
 }
 
 QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
@@ -91,7 +90,7 @@ QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
 
-    QFileDialog dialog(&m_form, title, folder, filter);
+    QFileDialog dialog(&m_window, title, folder, filter);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
@@ -121,7 +120,7 @@ bool ClientAreaMenu::confirmReplace(const QString &title, const QString &path)
     QMessageBox box(
         QMessageBox::Question, title,
         QStringLiteral("Plik „%1” już istnieje. Czy go zastąpić?").arg(QFileInfo(path).fileName()),
-        QMessageBox::NoButton, &m_form);
+        QMessageBox::NoButton, &m_window);
     QPushButton *replace = box.addButton(QStringLiteral("Zastąp"), QMessageBox::AcceptRole);
     box.setDefaultButton(box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole));
     box.exec();
@@ -139,7 +138,7 @@ void ClientAreaMenu::showFailure(const QString &title, const SaveFailure &failur
     QMessageBox box(QMessageBox::Warning, title,
                     QStringLiteral("Nie udało się zapisać pliku „%1”.")
                         .arg(QDir::toNativeSeparators(failure.path)),
-                    QMessageBox::Ok, &m_form);
+                    QMessageBox::Ok, &m_window);
     box.setInformativeText(
         QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));
     box.exec();

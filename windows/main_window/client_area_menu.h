@@ -7,10 +7,12 @@
 
 class QAction;
 class QMenu;
-class TForm1;
+class QWidget;
 
 namespace windows {
 
+class ClientArea;
+class PatternSource;
 struct FileContent;
 struct SaveFailure;
 
@@ -25,8 +27,11 @@ class ClientAreaMenu : public QObject
     Q_OBJECT
 
 public:
-    /** Builds the menu and wires it to `form`'s client area; `form` is its parent. */
-    explicit ClientAreaMenu(TForm1 &form);
+    /**
+     * Builds the menu for `area` of `window`, which is its parent and owns the dialogs it opens;
+     * the pictures and data come from `source`, which outlives it.
+     */
+    ClientAreaMenu(ClientArea &area, const PatternSource &source, QWidget &window);
 
     /** The menu, made the first time it is needed: nothing of it slows the start. */
     QMenu *menu();
@@ -58,7 +63,9 @@ private:
     /** The reason in a message box over the window. */
     void showFailure(const QString &title, const SaveFailure &failure);
 
-    TForm1 &m_form;
+    ClientArea &m_area;
+    const PatternSource &m_source;
+    QWidget &m_window;
     QMenu *m_menu = nullptr;
     QAction *m_copyImage = nullptr;
     QAction *m_saveImage = nullptr;

@@ -248,7 +248,7 @@ void TForm1::createMenu()
     Opisprogramu1->setObjectName(QStringLiteral("Opisprogramu1"));
 
     // The client area's own: its context menu, and the tooltip reading out the pattern.
-    new windows::ClientAreaMenu(*this);
+    new windows::ClientAreaMenu(*m_clientArea, *this, *this);
     m_clientArea->installEventFilter(
         new windows::PatternToolTip(m_params, m_decimalSeparator, this));
 }
@@ -354,6 +354,11 @@ optics::Setting TForm1::setting() const
 {
     return {{suwak1->value(), suwak2->value(), suwak3->value(), suwak_a->value()},
             opcje1->itemIndex() == 1};
+}
+
+QImage TForm1::picture() const
+{
+    return m_clientArea->picture();
 }
 
 void TForm1::setSetting(const optics::Setting &setting)

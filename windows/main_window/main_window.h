@@ -3,6 +3,7 @@
 
 #include "intensity.h"
 #include "intensity_profile.h"
+#include "pattern_source.h"
 #include "setting.h"
 #include "spectrum.h"
 #include "surface.h"
@@ -35,7 +36,7 @@ QChar decimalSeparatorOf(const QLocale &locale);
  * client image that the central widget copies to the screen, so what a renderer leaves stays
  * there until something draws over it.
  */
-class TForm1 : public QMainWindow
+class TForm1 : public QMainWindow, public windows::PatternSource
 {
     Q_OBJECT
 
@@ -45,7 +46,9 @@ public:
     ~TForm1() override;
 
     /** The setting the scroll bars and the option group stand at. */
-    optics::Setting setting() const;
+    optics::Setting setting() const override;
+    /** What the client area shows at 1x, controls included. */
+    QImage picture() const override;
 
     /**
      * Moves the scroll bars and selects the option as `setting` has them, as a user would: each
@@ -86,8 +89,8 @@ public:
     const QImage &clientImage() const;
     /** The widget that owns and shows the client image and parents the controls. */
     windows::ClientArea *clientArea() const { return m_clientArea; }
-    const optics::Parameters &parameters() const { return m_params; }
-    const optics::SpectrumTables &spectrum() const { return m_tables; }
+    const optics::Parameters &parameters() const override { return m_params; }
+    const optics::SpectrumTables &spectrum() const override { return m_tables; }
     QChar decimalSeparator() const { return m_decimalSeparator; }
 
 private:

@@ -45,9 +45,7 @@ bool PresentationZoom::zoomTo(int factor)
         return false;
     }
     RestartState state;
-    const optics::Setting setting = m_form.setting();
-    state.positions = setting.positions;
-    state.narrowSlits = setting.narrowSlits;
+    state.setting = m_form.setting();
     state.centre = m_form.frameGeometry().center() * m_form.devicePixelRatio();
     if (!restartAtScale(factor, m_arguments, state))
         return false;

@@ -2,7 +2,7 @@
 #include "command_line.h"
 
 #include "screen_strip.h"
-#include "scroll_ranges.h"
+#include "setting.h"
 
 #include <QCommandLineParser>
 
@@ -14,10 +14,6 @@
 namespace windows {
 
 namespace {
-
-// The bars the settings move, in the order of StartOptions::positions.
-constexpr std::array<optics::ScrollRange, 4> kBarRanges {
-    optics::kSuwak1Range, optics::kSuwak2Range, optics::kSuwak3Range, optics::kSuwakARange};
 
 /**
  * One option: its names, the placeholder of its value (none for a switch), its line of help, and
@@ -96,10 +92,12 @@ QString unitsText(qint64 units, int decimals)
  * position × `unitsPerStep` + `offset`, so the grid of values is exactly the bar's positions.
  */
 OptionRule settingOption(const QString &name, const QString &valueName, const QString &what,
-                         int bar, int decimals, int unitsPerStep, int offset, const QString &unit)
+                         optics::Bar which, const QString &unit)
 {
-    const qint64 min = qint64(kBarRanges[bar].min) * unitsPerStep + offset;
-    const qint64 max = qint64(kBarRanges[bar].max) * unitsPerStep + offset;
+    const auto bar = std::size_t(which);
+    const auto [range, unitsPerStep, offset, decimals] = optics::kBarQuantities[bar];
+    const qint64 min = qint64(range.min) * unitsPerStep + offset;
+    const qint64 max = qint64(range.max) * unitsPerStep + offset;
     const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
     const QString allowed =
         QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
@@ -152,13 +150,17 @@ const std::vector<OptionRule> &optionRules()
          {},
          {}},
         settingOption(QStringLiteral("lambda"), QStringLiteral("NM"),
-                      QStringLiteral("długość fali"), 0, 0, 1, 379, QStringLiteral("nm")),
+                      QStringLiteral("długość fali"), optics::Bar::Wavelength,
+                      QStringLiteral("nm")),
         settingOption(QStringLiteral("d"), QStringLiteral("MM"),
-                      QStringLiteral("odległość szczelin"), 1, 3, 1, 0, QStringLiteral("mm")),
+                      QStringLiteral("odległość szczelin"), optics::Bar::Separation,
+                      QStringLiteral("mm")),
         settingOption(QStringLiteral("L"), QStringLiteral("M"),
-                      QStringLiteral("odległość od ekranu"), 2, 2, 1, -20, QStringLiteral("m")),
+                      QStringLiteral("odległość od ekranu"), optics::Bar::Distance,
+                      QStringLiteral("m")),
         settingOption(QStringLiteral("a"), QStringLiteral("NM"),
-                      QStringLiteral("szerokość szczelin"), 3, 0, 100, 0, QStringLiteral("nm")),
+                      QStringLiteral("szerokość szczelin"), optics::Bar::SlitWidth,
+                      QStringLiteral("nm")),
         {{QStringLiteral("a-small")},
          {},
          QStringLiteral("bardzo wąskie szczeliny (opcja „a << λ”)"),

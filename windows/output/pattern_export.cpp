@@ -11,10 +11,11 @@ namespace windows {
 
 namespace {
 
-/** Hundredths (2) or thousandths (3) of a unit as text with a decimal dot. */
-QString withDot(int units, int decimals)
+/** The quantity of `bar` as the readouts show it, with a decimal dot. */
+QString withDot(const optics::Setting &setting, optics::Bar bar)
 {
-    return drawing::formatFixed(units / (decimals == 3 ? 1000.0L : 100.0L), decimals, u'.');
+    return drawing::formatFixed(setting.value(bar),
+                                optics::kBarQuantities[std::size_t(bar)].decimals, u'.');
 }
 
 /** A field as RFC 4180 wants it: quoted, quotes doubled, when it holds a comma, quote or break. */
@@ -38,29 +39,26 @@ QByteArray exactDouble(double value)
 
 } // namespace
 
-PatternSetting settingAt(int suwak1, int suwak2, int suwak3, int suwak_a, bool narrowSlits)
+QString defaultFileName(const optics::Setting &s, const QString &extension)
 {
-    return {suwak1 + 379, suwak2, suwak3 - 20, suwak_a * 100, narrowSlits};
-}
-
-QString defaultFileName(const PatternSetting &s, const QString &extension)
-{
+    using optics::Bar;
     const QString width = s.narrowSlits ? QStringLiteral("a-bardzo-waskie")
-                                        : QStringLiteral("a%1nm").arg(s.slitWidthNm);
+                                        : QStringLiteral("a%1nm").arg(s.slitWidthNm());
     return QStringLiteral("falorys-%1nm-d%2mm-L%3m-%4.%5")
-        .arg(QString::number(s.wavelengthNm), withDot(s.separationUm, 3), withDot(s.distanceCm, 2),
-             width, extension);
+        .arg(QString::number(s.units(Bar::Wavelength)), withDot(s, Bar::Separation),
+             withDot(s, Bar::Distance), width, extension);
 }
 
-QByteArray patternCsv(const PatternSetting &s, std::span<const PatternColumn> columns)
+QByteArray patternCsv(const optics::Setting &s, std::span<const PatternColumn> columns)
 {
+    using optics::Bar;
     const QString width = s.narrowSlits ? QStringLiteral("a << λ (a = 1 nm)")
-                                        : QStringLiteral("a = %1 nm").arg(s.slitWidthNm);
+                                        : QStringLiteral("a = %1 nm").arg(s.slitWidthNm());
     const QString intensityHeader =
         QStringLiteral("I/I₀ przy λ = %1 nm, d = %2 mm, L = %3 m, %4; separator dziesiętny: "
                        "kropka")
-            .arg(QString::number(s.wavelengthNm), withDot(s.separationUm, 3),
-                 withDot(s.distanceCm, 2), width);
+            .arg(QString::number(s.units(Bar::Wavelength)), withDot(s, Bar::Separation),
+                 withDot(s, Bar::Distance), width);
     const QStringList header {QStringLiteral("x [mm]"), intensityHeader, QStringLiteral("R"),
                               QStringLiteral("G"), QStringLiteral("B")};
     QStringList quoted;
