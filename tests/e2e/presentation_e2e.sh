@@ -59,11 +59,17 @@ shoot_pictures() { # name
 }
 md5() { convert "$@" rgb:- | md5sum; }
 popup() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$wid" | head -n 1; }
-# Width and height of what opens as a window of its own (menus, dialogs), as "W H".
-popup_size() {
+# Clicks button $3 at ($1, $2) until a window of the program's own opens (a menu, a dialog), up
+# to three times: a click that lands while the last popup is still closing is lost. Prints
+# that window's width and height as "W H".
+popup_size() { # x y button what
     local p=
-    for _ in $(seq 50); do p=$(popup) && [ -n "$p" ] && break; sleep 0.1; done
-    [ -n "$p" ] || fail "$1 did not open"
+    for _ in 1 2 3; do
+        xdotool mousemove "$1" "$2" click "$3"
+        for _ in $(seq 30); do p=$(popup) && [ -n "$p" ] && break; sleep 0.1; done
+        [ -n "$p" ] && break
+    done
+    [ -n "$p" ] || fail "$4 did not open"
     sleep 0.3
     geometry "$p"
     echo "$WIDTH $HEIGHT"
@@ -76,17 +82,14 @@ close_popup() {
 # The sizes at this scale of: the context menu, the Pomoc menu, the save dialog, and the width of
 # the dark arrow on suwak1's left button.
 measure() {
-    xdotool mousemove $((cx + 188 * scale)) $((cy + 120 * scale)) click 3
-    echo "context $(popup_size 'the context menu')"
+    echo "context $(popup_size $((cx + 188 * scale)) $((cy + 120 * scale)) 3 'the context menu')"
     local X Y WIDTH HEIGHT
     geometry "$(popup)"
-    xdotool mousemove $((X + 20 * scale)) $((Y + HEIGHT / 2)) click 1
-    echo "dialog $(popup_size 'the save dialog')"
+    echo "dialog $(popup_size $((X + 20 * scale)) $((Y + HEIGHT / 2)) 1 'the save dialog')"
     close_popup
     import -window root "$work/menu.png"
     find_help_menu menu
-    xdotool mousemove "$pomoc_x" "$menu_y" click 1
-    echo "pomoc $(popup_size 'the Pomoc menu')"
+    echo "pomoc $(popup_size "$pomoc_x" "$menu_y" 1 'the Pomoc menu')"
     close_popup
     shoot_client bar
     local arrow
