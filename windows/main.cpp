@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "client_area.h"
 #include "command_line.h"
+#include "desktop/arguments.h"
+#include "desktop/console.h"
+#include "desktop/headless_platform.h"
 #include "display_check.h"
 #include "first_paint_report.h"
 #include "lambda.h"
@@ -11,23 +14,20 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <optional>
 
 int main(int argc, char **argv)
 {
     // Read before any application exists: help, the version and mistakes need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const windows::CommandLine commandLine = windows::parseCommandLine(arguments);
+    const windows::CommandLine commandLine =
+        windows::parseCommandLine(windows::programArguments(argc, argv));
     switch (commandLine.action) {
     case windows::CommandLine::Action::ShowHelp:
     case windows::CommandLine::Action::ShowVersion:
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        windows::tellUser(windows::TextStream::Output, commandLine.text);
         return 0;
     case windows::CommandLine::Action::Fail:
-        std::fputs((commandLine.text + u'\n').toLocal8Bit().constData(), stderr);
+        windows::tellUser(windows::TextStream::Error, commandLine.text + u'\n');
         return windows::kUsageExitCode;
     case windows::CommandLine::Action::Run:
         break;
@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     const windows::StartOptions &options = commandLine.options;
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        windows::useHeadlessPlatform();
 
     // The client image is drawn pixel for pixel and shown scaled by the screen's factor: whole
     // factors only (1.25 to 1, 1.5 to 2), so that each image pixel is a sharp square block.

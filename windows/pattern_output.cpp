@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_output.h"
 
+#include "desktop/console.h"
 #include "file_saving.h"
 #include "lambda.h"
 #include "radio_group.h"
@@ -10,7 +11,6 @@
 #include <QScrollBar>
 
 #include <array>
-#include <cstdio>
 #include <vector>
 
 namespace windows {
@@ -59,7 +59,7 @@ int writeExports(TForm1 &form, const StartOptions &options)
     const char *option = failure->path == options.pngPath ? "--export-png" : "--export-csv";
     const QString line = QStringLiteral("falorys: %1: nie można zapisać pliku „%2”: %3\n")
                              .arg(QLatin1String(option), failure->path, failure->reason);
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    tellUser(TextStream::Error, line);
     return kUsageExitCode;
 }
 
