@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The Windows program: one executable of the graphical kind, linked statically (the toolchain
-# file), with its icon, manifest and version.
+# file), with its icon, manifest and version, and the NSIS installer made from it.
 enable_language(RC)
 
 set(FALORYS_PUBLISHER "The Falorys developers")
@@ -17,3 +17,15 @@ set_source_files_properties("${PROJECT_BINARY_DIR}/falorys.rc" TARGET_DIRECTORY 
 target_link_options(falorys PRIVATE -s)
 set_target_properties(falorys PROPERTIES WIN32_EXECUTABLE ON
                       RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}")
+
+find_program(MAKENSIS makensis REQUIRED)
+set(FALORYS_SETUP "${PROJECT_BINARY_DIR}/falorys-${PROJECT_VERSION}-setup.exe")
+add_custom_command(OUTPUT "${FALORYS_SETUP}"
+    COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${PROJECT_VERSION}"
+            "-DPUBLISHER=${FALORYS_PUBLISHER}" "-DPROGRAM=$<TARGET_FILE:falorys>"
+            "-DICON=${FALORYS_ICON}" "-DOUTFILE=${FALORYS_SETUP}"
+            "${PROJECT_SOURCE_DIR}/packaging/windows/falorys.nsi"
+    DEPENDS falorys "${PROJECT_SOURCE_DIR}/packaging/windows/falorys.nsi" "${FALORYS_ICON}"
+    COMMENT "Making the installer"
+    VERBATIM)
+add_custom_target(falorys_setup ALL DEPENDS "${FALORYS_SETUP}")

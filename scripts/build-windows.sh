@@ -70,4 +70,4 @@ cmake -G Ninja -S . -B build/windows \
     -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS="${FALORYS_WINDOWS_TESTS:-ON}" \
     -DFALORYS_BUILD_BENCHMARKS=OFF
 cmake --build build/windows -j "$jobs"
-ls -l build/windows/falorys.exe
+ls -l build/windows/falorys.exe build/windows/falorys-*-setup.exe
