@@ -2,23 +2,29 @@
 # SPDX-License-Identifier: MIT
 # Installs, with apt, whatever is missing:
 #   install-deps.sh        everything the build, the tests and the benchmarks need;
-#   install-deps.sh run    only what building and running the program needs.
+#   install-deps.sh run    only what building and running the program needs;
+#   install-deps.sh windows  only what building the Windows program and its installer needs.
 set -euo pipefail
 
 mode=${1:-all}
 
-packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev libjpeg-dev
-    fonts-liberation2 fonts-dejavu-core fontconfig
-)
-if [ "$mode" != run ]; then
+packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n)
+# Cross-compiled on Debian: MinGW-w64, the Linux Qt's host tools, NSIS; the sources of the
+# static Qt and of libjpeg come through apt.
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)
+if [ "$mode" = windows ]; then
+    packages+=("${windows_packages[@]}")
+else
+    packages+=(g++ pkg-config libgl-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core fontconfig)
+fi
+if [ "$mode" = all ]; then
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick libx11-dev
         locales
         clang libclang-rt-14-dev clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
+        "${windows_packages[@]}" wine wine64
     )
 fi
 
@@ -38,7 +44,7 @@ if ((${#missing[@]})); then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-[ "$mode" != run ] || exit 0
+[ "$mode" = all ] || exit 0
 
 # The locales the tests start the program under (one writes decimals with neither "." nor ",").
 wanted_locales=(pl_PL.UTF-8 en_US.UTF-8 de_DE.UTF-8 ar_EG.UTF-8)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "arguments.h"
 #include "client_area.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "file_saving.h"
 #include "first_paint_report.h"
+#include "headless_platform.h"
 #include "main_window.h"
 #include "native_files.h"
 #include "pattern_output.h"
@@ -54,9 +56,7 @@ int main(int argc, char **argv)
 {
     // Read before any application exists: help, the version and mistakes need no display. A
     // file name keeps its bytes, even those that are not UTF-8.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << windows::fromNativeBytes(argv[i]);
+    const QStringList arguments = windows::programArguments(argc, argv);
     const windows::CommandLine commandLine = windows::parseCommandLine(arguments);
     switch (commandLine.action) {
     case windows::CommandLine::Action::ShowHelp:
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     const std::optional<windows::RestartState> restart = windows::takeRestartState();
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        windows::useHeadlessPlatform();
         windows::keepRunningOnClosedPipes();
     }
 

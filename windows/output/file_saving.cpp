@@ -3,11 +3,11 @@
 
 #include "command_line.h"
 #include "native_files.h"
+#include "standard_streams.h"
 
 #include <QDir>
 
 #include <cerrno>
-#include <cstdio>
 #include <list>
 
 namespace windows {
@@ -15,17 +15,6 @@ namespace windows {
 namespace {
 
 const QString kStandardOutput = QStringLiteral("-");
-
-/** Writes all of `bytes` to `stream`; 0 or the error number. */
-int writeStream(std::FILE *stream, const QByteArray &bytes)
-{
-    errno = 0;
-    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream)
-            == std::size_t(bytes.size())
-        && std::fflush(stream) == 0)
-        return 0;
-    return errno != 0 ? errno : EIO;
-}
 
 } // namespace
 
@@ -133,7 +122,7 @@ QString saveFailureText(const SaveFailure &failure)
 
 int printOutput(const QString &text)
 {
-    if (const int error = writeStream(stdout, nativeBytes(text))) {
+    if (const int error = tellUser(StandardStream::Output, text)) {
         printError(QStringLiteral("falorys: ")
                    + saveFailureText({kStandardOutput, systemErrorReason(error), {}}));
         return kWriteFailureExitCode;
@@ -143,7 +132,7 @@ int printOutput(const QString &text)
 
 void printError(const QString &line)
 {
-    writeStream(stderr, nativeBytes(line + u'\n'));
+    tellUser(StandardStream::Error, line + u'\n');
 }
 
 QString targetProblem(const QString &path)
@@ -183,7 +172,7 @@ std::optional<SaveFailure> saveWhole(std::span<const FileContent> files)
             return SaveFailure {p.content->path, reason, {}};
     }
     if (toOutput) {
-        if (const int error = writeStream(stdout, toOutput->bytes))
+        if (const int error = writeStandardStream(StandardStream::Output, toOutput->bytes))
             return SaveFailure {kStandardOutput, systemErrorReason(error), {}};
     }
     for (Pending &p : pending) {

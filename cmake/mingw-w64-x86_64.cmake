@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 g++ (posix threads). Libraries are
+# looked up only in MinGW's own tree and in the prefixes given with CMAKE_PREFIX_PATH (the static
+# Qt, libjpeg), never in the Linux system's.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${CMAKE_PREFIX_PATH})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The C and C++ runtimes (libgcc, libstdc++, winpthread) inside each executable: it runs alone.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
