@@ -18,10 +18,16 @@ done
 export HOME=$work # the file dialog keeps its state in the user's settings
 
 # The program's window, whichever process shows it now: sets wid and pid.
+# A search fails now and then while the old process's windows are being destroyed: it is
+# simply tried again.
 find_window() {
-    wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
-        head -n 1) || fail "$1: no main window"
-    pid=$(xdotool getwindowpid "$wid")
+    for _ in $(seq 100); do
+        wid=$(xdotool search --onlyvisible --name '^Falorys \(dwie szczeliny\)$' 2>/dev/null |
+            head -n 1) && [ -n "$wid" ] && pid=$(xdotool getwindowpid "$wid" 2>/dev/null) &&
+            return 0
+        sleep 0.1
+    done
+    fail "$1: no main window"
 }
 wait_for_scale() { # factor what: sets scale, cx, cy and menu_y for it
     local WINDOW X Y WIDTH HEIGHT SCREEN
@@ -83,10 +89,27 @@ close_popup() {
 # the dark arrow on suwak1's left button.
 measure() {
     echo "context $(popup_size $((cx + 188 * scale)) $((cy + 120 * scale)) 3 'the context menu')"
-    local X Y WIDTH HEIGHT
+    local X Y WIDTH HEIGHT dialog
     geometry "$(popup)"
-    echo "dialog $(popup_size $((X + 20 * scale)) $((Y + HEIGHT / 2)) 1 'the save dialog')"
-    close_popup
+    xdotool mousemove $((X + 20 * scale)) $((Y + HEIGHT / 2)) click 1
+    dialog=$(window_named 'Zapisz obraz') || fail "\"Zapisz obraz…\" opened no dialog"
+    sleep 0.5
+    geometry "$dialog"
+    echo "dialog $WIDTH $HEIGHT"
+    # Escape once the dialog has the keyboard; gone only when three searches in a row miss it
+    # (a search can fail while another window is being destroyed).
+    local misses=0
+    for _ in $(seq 30); do
+        if xdotool search --onlyvisible --name '^Zapisz obraz$' >/dev/null 2>&1; then
+            misses=0
+            xdotool windowfocus --sync "$dialog" key Escape 2>/dev/null || true
+        else
+            misses=$((misses + 1))
+            [ "$misses" -lt 3 ] || break
+        fi
+        sleep 0.3
+    done
+    [ "$misses" -ge 3 ] || fail "Escape left the save dialog open"
     import -window root "$work/menu.png"
     find_help_menu menu
     echo "pomoc $(popup_size "$pomoc_x" "$menu_y" 1 'the Pomoc menu')"
