@@ -17,9 +17,8 @@ for f in 2 3 4; do
 done
 export HOME=$work # the file dialog keeps its state in the user's settings
 
-# The program's window, whichever process shows it now: sets wid and pid.
-# A search fails now and then while the old process's windows are being destroyed: it is
-# simply tried again.
+# The program's window, whichever process shows it now: sets wid and pid. A search fails now
+# and then while the old process's windows go: it is tried again.
 find_window() {
     for _ in $(seq 100); do
         wid=$(xdotool search --onlyvisible --name '^Falorys \(dwie szczeliny\)$' 2>/dev/null |
@@ -164,15 +163,6 @@ shoot_pictures two
 
 if [ "$scale" -eq 3 ]; then
     compare_sizes "$one_x" "$(measure)"
-elif [ "$scale" -eq 2 ]; then
-    import -window root "$work/menu.png"
-    find_help_menu menu
-    open_help_item 2
-    about=$(window_named 'O programie') || fail "O programie did not open"
-    geometry "$about"
-    [ "$WIDTH" -eq 792 ] && [ "$HEIGHT" -eq 530 ] || fail "About window at 2x is $WIDTH x $HEIGHT"
-    xdotool key Return
-    wait_until_gone 'O programie' "its OK button"
 fi
 zoom_key ctrl+0 1 "Ctrl+0"
 shoot_pictures back
