@@ -168,8 +168,10 @@ odinstalowanie wymaga uprawnień administratora." /SD IDOK
             SetErrorLevel 740
             Quit
         ${EndIf}
+        StrCpy $AllUsers 1
         SetShellVarContext all
     ${Else}
+        StrCpy $AllUsers 0
         SetShellVarContext current
     ${EndIf}
 FunctionEnd
@@ -181,5 +183,10 @@ Section "Uninstall"
     Delete "$INSTDIR\falorys.exe"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ${If} $AllUsers == 0
+        RMDir "$LOCALAPPDATA\Programs" ; made by the installer when it was not there, if empty
+    ${EndIf}
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    ; Made by the installer where no program had an entry yet.
+    DeleteRegKey /ifempty SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST(Intensity, WidestSlitReachesPastTheThirdDiffractionZero)
     const auto p = parametersFor({1, 20, 170, 10000});
     EXPECT_NEAR(optics::alfa(p, 180.0), 9.92, 0.005);
     EXPECT_NEAR(optics::alfa(p, -180.0), -9.92, 0.005);
-    EXPECT_GT(optics::alfa(p, 180.0), 3 * M_PI);
+    EXPECT_GT(optics::alfa(p, 180.0), 3 * std::numbers::pi);
 }
 
 } // namespace
