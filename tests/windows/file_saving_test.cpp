@@ -7,10 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <filesystem>
-
 using windows::FileContent;
-using windows::fromNativeBytes;
 using windows::saveWhole;
 
 TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
@@ -45,19 +42,4 @@ TEST(FileSaving, FilesAreWrittenWholeOrNotAtAll)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("plik")})
             << reason;
     }
-
-    // A replaced file keeps who may read it; a name keeps its bytes, UTF-8 or not (an invalid
-    // byte, a surrogate's encoding, an overlong form).
-    namespace fs = std::filesystem;
-    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(plain.toStdString(), mode);
-    ASSERT_FALSE(saveWhole({&longer, 1}).has_value());
-    EXPECT_EQ(fs::status(plain.toStdString()).permissions(), mode);
-    for (const QByteArray name : {"\xff\xfe.csv", "caf\xc3\xa9", "\xed\xb2\x80", "\xc0\xaf"}) {
-        EXPECT_EQ(windows::nativeBytes(fromNativeBytes(name)), name);
-        const FileContent file {dir.path() + u'/' + fromNativeBytes(name), "x"};
-        ASSERT_FALSE(saveWhole({&file, 1}).has_value());
-        EXPECT_TRUE(fs::exists(dir.path().toStdString() + '/' + name.toStdString())) << name.data();
-    }
-    fs::remove_all(dir.path().toStdString()); // names Qt cannot spell
 }

@@ -40,6 +40,10 @@ settings=(
 # metrics: the cells agree, the anti-aliased pixels inside them do not.
 text_cells=("180 0 90 16" "0 88 420 17" "334 226 16 44" "224 312 34 70" "520 196 112 156")
 
+# The scroll bars, labels and option group, widgets on the client area that each system's style
+# draws: the graph, the strip, the diagram and the spectrum bar are compared.
+widgets=("420 0 212 159" "420 180 212 254" "420 159 19 21" "608 159 24 21")
+
 # The picture without its text cells (and any further rectangles given), as raw pixels.
 outside_text() { # picture.png output [cell...]
     local picture=$1 output=$2 draw=()
@@ -75,7 +79,7 @@ for s in "${settings[@]}"; do
     # shellcheck disable=SC2086
     wine "$exe" $s --export-png windows.png --export-csv windows.csv ||
         fail "export at '$s' failed"
-    same_picture linux.png windows.png "export at '$s'"
+    same_picture linux.png windows.png "export at '$s'" "${widgets[@]}"
     same_data linux.csv windows.csv "export at '$s'"
 done
 
@@ -94,14 +98,12 @@ folder=$(winepath -w "$work/Łucja/Pulpit z plikami")
 wine "$exe" --export-png "$folder\\wzór λ.png" --export-csv "$folder\\dane ąę.csv" ||
     fail "export to a Polish path failed"
 "$linux" --export-png linux.png --export-csv linux.csv 2>/dev/null
-same_picture linux.png "Łucja/Pulpit z plikami/wzór λ.png" "export to a Polish path"
+same_picture linux.png "Łucja/Pulpit z plikami/wzór λ.png" "export to a Polish path" \
+    "${widgets[@]}"
 same_data linux.csv "Łucja/Pulpit z plikami/dane ąę.csv" "export to a Polish path"
 
 # The window: its title, and its client image as the Linux build draws it, at the start and at
 # the far ends. Without a window manager it has no frame: the menu bar, then the client area.
-# The scroll bars, labels and option group are widgets above the picture, drawn by each system's
-# style: the graph, the strip, the diagram and the spectrum bar are compared.
-widgets=("420 0 212 159" "420 180 212 254" "420 159 19 21" "608 159 24 21")
 for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
     # shellcheck disable=SC2086
     "$linux" $s --export-png linux.png 2>/dev/null

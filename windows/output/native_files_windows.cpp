@@ -19,6 +19,9 @@ namespace windows {
 
 namespace {
 
+// The longest name one folder entry may have on NTFS and FAT [UTF-16 units].
+constexpr qsizetype kLongestName = 255;
+
 /** The error number systemErrorReason knows for a Windows error code. */
 int errorNumber(DWORD error)
 {
@@ -129,6 +132,9 @@ QString PendingFile::check(const QByteArray &path)
         return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
     if (namesDevice(info.fileName()))
         return QStringLiteral("to urządzenie, a nie zwykły plik");
+    // Checked before writing: the temporary file's short name would fail only at the very end.
+    if (info.fileName().size() > kLongestName)
+        return systemErrorReason(ENAMETOOLONG);
     s.target = info.absoluteFilePath();
     s.folder = info.absolutePath();
 
