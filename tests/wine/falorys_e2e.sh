@@ -2,12 +2,15 @@
 # SPDX-License-Identifier: MIT
 # The Windows program under Wine against the Linux build at the same settings: its exports write
 # the same picture and data, its window shows the same picture, a bad option ends with code 2
-# and writes nothing, and a path with Polish letters and spaces works.
-# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION (a session of wine_session.sh)
+# and writes nothing, and a path with Polish letters and spaces works; the libjpeg it carries
+# decodes the side picture as Linux's does.
+# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION DJPEG.EXE SIDE_PICTURE.jpg
 set -euo pipefail
 exe=$1
 linux=$2
 source "$3/environment"
+djpeg_exe=$4
+side_picture=$5
 [ -x "$linux" ] || { echo "no Linux build at $linux (scripts/test.sh builds it first)" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -78,6 +81,11 @@ for s in "${settings[@]}"; do
     same_picture linux.png windows.png "export at '$s'"
     same_data linux.csv windows.csv "export at '$s'"
 done
+
+# The About and Description windows' picture: Windows' libjpeg (no SIMD) and Linux's.
+djpeg -ppm -outfile linux.ppm "$side_picture"
+wine "$djpeg_exe" -ppm -outfile windows.ppm "$(winepath -w "$side_picture")"
+cmp -s linux.ppm windows.ppm || fail "the side picture decodes differently"
 
 # A bad value or option: code 2, and no file.
 for bad in "--lambda 9999" "--scale 0" "--lambda"; do
