@@ -13,6 +13,9 @@ target_sources(falorys PRIVATE "${PROJECT_BINARY_DIR}/falorys.rc")
 set_source_files_properties("${PROJECT_BINARY_DIR}/falorys.rc" TARGET_DIRECTORY falorys
     PROPERTIES OBJECT_DEPENDS "${FALORYS_ICON};${FALORYS_MANIFEST}")
 # build/windows/falorys.exe: the file a user copies to a USB stick.
+# The side picture is decoded by libjpeg itself. Qt's JPEG reader would bring the static Qt's own
+# libjpeg, whose functions, linked first, took the place of ours and refused our calls.
+qt_import_plugins(falorys EXCLUDE Qt6::QJpegPlugin)
 # Without symbols: what is shipped, not what is debugged.
 target_link_options(falorys PRIVATE -s)
 set_target_properties(falorys PROPERTIES WIN32_EXECUTABLE ON

@@ -19,7 +19,6 @@ jobs=${FALORYS_JOBS:-$(nproc)}
 export FALORYS_JOBS=$jobs
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/falorys
 qt_name=qt-6.4.2-mingw-w64-static
-jpeg_name=libjpeg-turbo-2.1.5-mingw-w64-static
 mkdir -p "$cache"
 
 # A folder in the cache counts once its stamp is written, so that a run stopped halfway is
@@ -45,29 +44,35 @@ else
         else
             echo "Building the static Qt from source into $qt (about 40 minutes on 2 cores)"
             bash scripts/windows/build-qt.sh "$qt" "$cache/qt-work"
-            rm -rf "$cache/qt-work/build-qt" "$cache/qt-work/qtbase-everywhere-src-6.4.2"
+            rm -rf "$cache/qt-work"
         fi
         touch "$qt/.falorys-complete"
     fi
 fi
 
-jpeg=$cache/$jpeg_name
-if ! complete "$jpeg"; then
-    rm -rf "$jpeg"
-    echo "Building libjpeg for Windows into $jpeg"
-    bash scripts/windows/build-libjpeg.sh "$jpeg" "$cache/libjpeg-work"
-    rm -rf "$cache/libjpeg-work"
-    touch "$jpeg/.falorys-complete"
-fi
+# The libraries built from Debian's sources: libjpeg for the program, Google Benchmark for the
+# benchmarks run under Wine.
+tests=${FALORYS_WINDOWS_TESTS:-ON}
+libraries=("$qt")
+for library in libjpeg-turbo-2.1.5 $([ "$tests" = OFF ] || echo benchmark-1.7.1); do
+    prefix=$cache/$library-mingw-w64-static
+    if ! complete "$prefix"; then
+        rm -rf "$prefix"
+        echo "Building ${library%-*} for Windows into $prefix"
+        bash "scripts/windows/build-${library%%-*}.sh" "$prefix" "$cache/$library-work"
+        rm -rf "$cache/$library-work"
+        touch "$prefix/.falorys-complete"
+    fi
+    libraries+=("$prefix")
+done
 
 # -O2 as the Linux build (RelWithDebInfo), without the debugging information: the same
 # arithmetic, a smaller file.
 cmake -G Ninja -S . -B build/windows \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_PREFIX_PATH="$qt;$jpeg" \
+    -DCMAKE_PREFIX_PATH="$(IFS=';'; echo "${libraries[*]}")" \
     -DQT_HOST_PATH=/usr -DQt6HostInfo_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6HostInfo \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS="${FALORYS_WINDOWS_TESTS:-ON}" \
-    -DFALORYS_BUILD_BENCHMARKS=OFF
+    -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS="$tests" -DFALORYS_BUILD_BENCHMARKS="$tests"
 cmake --build build/windows -j "$jobs"
 ls -l build/windows/falorys.exe build/windows/falorys-*-setup.exe

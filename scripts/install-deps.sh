@@ -24,7 +24,7 @@ if [ "$mode" = all ]; then
         locales
         clang libclang-rt-14-dev clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
-        "${windows_packages[@]}" wine wine64
+        "${windows_packages[@]}" wine wine64 libjpeg-turbo-progs
     )
 fi
 

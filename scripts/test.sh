@@ -24,5 +24,4 @@ bash scripts/fuzz.sh 60
 # The Windows program and its installer, cross-built, and their tests under Wine (the same
 # GoogleTest suites, the program against this Linux build, the installer).
 bash scripts/build-windows.sh
-# A program that stays after its last case under Wine (seen once in many runs) is run again.
-ctest --test-dir build/windows -L windows -j "$jobs" --output-on-failure --repeat after-timeout:2
+ctest --test-dir build/windows -L windows -j "$jobs" --output-on-failure

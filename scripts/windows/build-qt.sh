@@ -7,27 +7,19 @@
 # Qt's of the same version (qt6-base-dev). About 40 minutes on 2 cores.
 #   build-qt.sh PREFIX [WORK]     installs into PREFIX; WORK keeps the source and the build.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/../.." && pwd)
+source "$(dirname "$0")/debian-source.sh"
 prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$(mktemp -d)}")
-source "$repo/scripts/windows/debian-source.sh"
 
 debian_source "$work" qt6-base=6.4.2+dfsg-10 qt6-base_6.4.2+dfsg.orig.tar.xz \
     4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e
-rm -rf "$work/qtbase-everywhere-src-6.4.2" "$work/build-qt"
-tar -C "$work" -xJf "$work/src/qt6-base_6.4.2+dfsg.orig.tar.xz"
-
 # tabletevent off: Debian's source leaves out the tablet SDK header (wintab.h) that the Windows
 # platform plugin needs for it. dynamicgl off: with OpenGL off, 6.4.2's Windows plugin does not
 # compile while dynamic GL stays on.
-cmake -G Ninja -S "$work/qtbase-everywhere-src-6.4.2" -B "$work/build-qt" \
-    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
+cross_build "$work" qt6-base_6.4.2+dfsg.orig.tar.xz qtbase-everywhere-src-6.4.2 "$prefix" \
     -DQT_HOST_PATH=/usr -DQt6HostInfo_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6HostInfo \
-    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF \
     -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_icu=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
-cmake --build "$work/build-qt" -j "${FALORYS_JOBS:-2}"
-cmake --install "$work/build-qt"

@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: MIT
 # The Windows program under Wine against the Linux build at the same settings: its exports write
 # the same picture and data, its window shows the same picture, a bad option ends with code 2
-# and writes nothing, and a path with Polish letters and spaces works.
-# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION (a session of wine_session.sh)
+# and writes nothing, a path with Polish letters and spaces works, and the About window shows
+# the side picture as Linux's libjpeg decodes it.
+# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION SIDE_PICTURE.jpg
 set -euo pipefail
 exe=$1
 linux=$2
 source "$3/environment"
+side_picture=$4
 [ -x "$linux" ] || { echo "no Linux build at $linux (scripts/test.sh builds it first)" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -124,6 +126,22 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
         sleep 0.2
     done
     same_picture linux.png window.png "the window at '$s'" "${widgets[@]}"
+    if [ -z "$s" ]; then
+        # "O programie", the second item of "Pomoc" (the second title of the menu bar): its side
+        # picture on the screen is libjpeg's decoding, its first 265 rows.
+        xdotool mousemove $((X + 72)) $((Y + (HEIGHT - 434) / 2)) click 1
+        sleep 0.5
+        xdotool key Down Down Return
+        about=$(timeout 10 xdotool search --sync --onlyvisible --name '^O programie$' | head -n 1) ||
+            fail "the About window did not open"
+        sleep 1
+        timeout 10 import -window "$about" about.png
+        convert about.png -crop 54x265+0+0 +repage -depth 8 rgb:shown.rgb
+        djpeg -ppm -outfile decoded.ppm "$side_picture"
+        convert decoded.ppm -crop 54x265+0+0 +repage -depth 8 rgb:decoded.rgb
+        cmp -s shown.rgb decoded.rgb || fail "the About window does not show the side picture"
+        xdotool key Return
+    fi
     # "Koniec", the first title of the menu bar, ends the program with code 1.
     xdotool mousemove $((X + 20)) $((Y + (HEIGHT - 434) / 2)) click 1
     timeout 20 tail --pid="$pid" -f /dev/null || fail "Koniec did not end the program"

@@ -60,9 +60,12 @@ source "$session/environment"
     wineserver -p
     wine wineboot -i
     wine regedit "$(dirname "$0")/test_prefix.reg"
-    # The system colours are read as the desktop starts: start it again.
+    # The system colours are read as the desktop starts: start it again, here, where its output
+    # goes to the log. Started by the first test instead, it would keep that test's output open,
+    # and CTest would wait for it to close.
     wineserver -k
     wineserver -w
     wineserver -p
+    wine wineboot
 } >"$session/wine.log" 2>&1 </dev/null
 echo "Wine session on display :$display, prefix $WINEPREFIX"
