@@ -7,7 +7,7 @@
 #
 # The static Qt 6.4.2 for Windows comes from, in this order: FALORYS_QT_WINDOWS=DIR (a build of
 # scripts/windows/build-qt.sh's recipe), the cache folder of an earlier run, the ready build in
-# ../shared/windows/ beside the repository, or else it is built from Debian's source (about 40
+# ../shared/windows/ beside the repository (or the one it was cloned from), or else it is built from Debian's source (about 40
 # minutes on 2 cores) into the cache folder, where later runs find it. libjpeg likewise.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,7 +31,12 @@ if [ -n "${FALORYS_QT_WINDOWS:-}" ]; then
         { echo "FALORYS_QT_WINDOWS=$qt holds no Qt 6 build" >&2; exit 1; }
 else
     qt=$cache/$qt_name
+    # Beside this repository, or beside the one it was cloned from (a clean clone for CI).
     shared=$repo/../shared/windows
+    origin=$(git -C "$repo" remote get-url origin 2>/dev/null || true)
+    if [ ! -d "$shared" ] && [ -d "$origin" ]; then
+        shared=$(cd "$origin" && pwd)/../shared/windows
+    fi
     if ! complete "$qt"; then
         rm -rf "$qt" "$cache/$qt_name.partial"
         if [ -f "$shared/$qt_name.tar.xz" ]; then
