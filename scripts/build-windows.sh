@@ -7,8 +7,9 @@
 #
 # The static Qt 6.4.2 for Windows comes from, in this order: FALORYS_QT_WINDOWS=DIR (a build of
 # scripts/windows/build-qt.sh's recipe), the cache folder of an earlier run, the ready build in
-# ../shared/windows/ beside the repository (or the one it was cloned from), or else it is built from Debian's source (about 40
-# minutes on 2 cores) into the cache folder, where later runs find it. libjpeg likewise.
+# ../shared/windows/ beside the repository (or beside the one it was cloned from), or else it is
+# built from Debian's source (about 40 minutes on 2 cores) into the cache folder, where later
+# runs find it. libjpeg likewise.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
