@@ -29,9 +29,9 @@ function(falorys_wine_test name)
                          RESOURCE_LOCK wine_screen TIMEOUT 150)
 endfunction()
 
-# Cases left out here: fontconfig's aliases (on Windows the classic faces are the real ones).
-set(FALORYS_LINUX_ONLY_CASES FontMapping.FacesResolveToTheirInstalledTwins)
-list(JOIN FALORYS_LINUX_ONLY_CASES ":" linux_only)
+# Left out here: the faces' resolution through fontconfig's aliases (on Windows the classic faces
+# are the real ones).
+set(linux_only FontMapping.FacesResolveToTheirInstalledTwins)
 
 # In this build, the suites' executables are registered whole. The environment they ask for
 # holds, with Windows' own platform in place of the offscreen one, which finds no fonts there.
