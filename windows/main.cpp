@@ -38,7 +38,7 @@ public:
         m_argv = m_arguments;
         m_argv.push_back(nullptr);
         m_argc = int(m_arguments.size());
-        std::optional<windows::DisplayCheck> displayCheck(std::in_place, m_argc, m_argv.data());
+        const windows::DisplayCheck displayCheck(m_argc, m_argv.data());
         m_app.emplace(m_argc, m_argv.data());
     }
     int exec() { return m_app->exec(); }
