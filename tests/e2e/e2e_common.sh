@@ -7,7 +7,10 @@
 
 if [ -z "${FALORYS_E2E_DISPLAY_READY:-}" ]; then
     export FALORYS_E2E_DISPLAY_READY=1
-    exec xvfb-run -a -s "-screen 0 ${FALORYS_E2E_SCREEN:-1024x768}x24" bash "$0" "$@"
+    # -noreset: a change of presentation size hands the screen from one process to the next,
+    # and a bare X server resets when its last client goes, refusing the next one meanwhile; a
+    # desktop always has other clients (its window manager, its panels).
+    exec xvfb-run -a -s "-screen 0 ${FALORYS_E2E_SCREEN:-1024x768}x24 -noreset" bash "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb
