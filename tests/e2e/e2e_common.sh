@@ -136,7 +136,14 @@ geometry() {
 
 # The visible top-level window titled exactly $1, waiting for it up to 10 s.
 window_named() {
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+    # A search ends with an X error when a window (a closing menu) goes during it: try again.
+    local w
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$w" ] && echo "$w" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 wait_until_gone() { # title, what
