@@ -15,7 +15,7 @@ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++
 cmake --build "$build" --target falorys_jpeg_fuzzer
 
 mkdir -p "$build/corpus" "$build/artifacts"
-cp windows/resources/side_picture.jpg tests/fuzz/corpus/*.jpg "$build/corpus/"
+cp app/resources/side_picture.jpg tests/fuzz/corpus/*.jpg "$build/corpus/"
 # The decoder allows itself 256 MiB and a 64 MiB picture; 2 GiB means a runaway. A single input
 # that takes 10 s under the sanitizers is a hang.
 "$build/falorys_jpeg_fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \

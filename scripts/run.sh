@@ -9,4 +9,4 @@ bash scripts/install-deps.sh run
 # The program alone: the tests and benchmarks need more packages (scripts/test.sh builds them).
 cmake --preset default -DFALORYS_BUILD_TESTS=OFF -DFALORYS_BUILD_BENCHMARKS=OFF
 cmake --build --preset default -j "$(nproc)" --target falorys
-exec build/default/windows/falorys "$@"
+exec build/default/app/falorys "$@"

@@ -14,7 +14,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build/default}" && pwd)
 runs=${2:-20}
 launch=$build/bench/falorys_startup_launch
-program=$build/windows/falorys
+program=$build/app/falorys
 fixture=$build/bench/falorys_startup_fixture
 for binary in "$launch" "$program" "$fixture"; do
     [ -x "$binary" ] || { echo "missing $binary: build the project first" >&2; exit 2; }

@@ -3,7 +3,7 @@
 // main window with a menu bar, four scroll bars, a group box with two radio buttons, five labels
 // and a 632 × 434 image painted with QPainter and copied to the screen. With
 // FALORYS_EXIT_AFTER_FIRST_PAINT=1 it reports its first complete paint and quits just as the
-// program does (see windows/main_window/first_paint_report.h).
+// program does (see app/main_window/first_paint_report.h).
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 id=org.falorys.Falorys
 mkdir -p 32
-cp ../../windows/resources/falorys_icon.png 32/$id.png
+cp ../../app/resources/falorys_icon.png 32/$id.png
 for size in 48 64 128 256; do
     mkdir -p "$size"
     rsvg-convert -w "$size" -h "$size" "$id.svg" -o "$size/$id.png"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Takes the AppStream screenshot of the main window from the real program on a virtual X screen,
 # cropped to the window, under Polish regional settings. Needs xvfb, xdotool and ImageMagick.
-# Usage: take_screenshot.sh FALORYS   (e.g. build/default/windows/falorys)
+# Usage: take_screenshot.sh FALORYS   (e.g. build/default/app/falorys)
 set -euo pipefail
 
 if [ -z "${FALORYS_SCREENSHOT_DISPLAY:-}" ]; then

@@ -12,7 +12,7 @@
 #include <map>
 #include <string>
 
-using namespace windows_testing;
+using namespace app_testing;
 
 namespace {
 

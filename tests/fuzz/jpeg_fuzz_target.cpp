@@ -25,7 +25,7 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::string error;
-    const std::optional<QImage> picture = windows::decodeJpeg({data, size}, &error);
+    const std::optional<QImage> picture = app::decodeJpeg({data, size}, &error);
     if (!picture) {
         if (error.empty() || error.find('\n') != std::string::npos)
             broken("a refusal without a one-line reason");
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         broken("a picture that is empty or not RGB32");
     const std::int64_t width = picture->width();
     const std::int64_t height = picture->height();
-    if (width > windows::kMaxJpegSide || height > windows::kMaxJpegSide
-        || width * height > windows::kMaxJpegPixels)
+    if (width > app::kMaxJpegSide || height > app::kMaxJpegSide
+        || width * height > app::kMaxJpegPixels)
         broken("a picture beyond the size limits");
     // Read every pixel, so that the sanitizers see a short or misshapen buffer.
     std::uint32_t sum = 0;

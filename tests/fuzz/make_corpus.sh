@@ -3,12 +3,12 @@
 # Writes the JPEG fuzzer's starting corpus into corpus/: the side picture in the other forms the
 # decoder meets (progressive, greyscale, subsampled, CMYK) and damaged copies of it (cut short,
 # bytes inverted, header sizes and segment lengths patched). The intact picture itself is read
-# from windows/resources. The files are kept in the tree; run this again only when the picture
+# from app/resources. The files are kept in the tree; run this again only when the picture
 # changes. Needs ImageMagick 6 (`convert`).
 set -euo pipefail
 export LC_ALL=C
 here=$(cd "$(dirname "$0")" && pwd)
-picture=$here/../../windows/resources/side_picture.jpg
+picture=$here/../../app/resources/side_picture.jpg
 out=$here/corpus
 mkdir -p "$out"
 rm -f "$out"/*.jpg

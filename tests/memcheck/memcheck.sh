@@ -39,5 +39,5 @@ memcheck() { # name command...
 
 memcheck soak "$build/tests/soak/soak_tests"
 memcheck jpeg_corpus "$build/tests/fuzz/jpeg_corpus_replay" tests/fuzz/corpus \
-    windows/resources/side_picture.jpg
+    app/resources/side_picture.jpg
 exit "$failed"

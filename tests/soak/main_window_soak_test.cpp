@@ -31,7 +31,7 @@
 #include <random>
 #include <string>
 
-using namespace windows_testing;
+using namespace app_testing;
 
 namespace {
 

@@ -20,14 +20,14 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-namespace windows_testing {
+namespace app_testing {
 
 /** The main window's controls, found by the names they carry. */
 struct Controls
 {
     QScrollBar *suwak1, *suwak2, *suwak3, *suwak_a;
-    windows::RadioGroup *opcje1;
-    windows::Memo *Memo2;
+    app::RadioGroup *opcje1;
+    app::Memo *Memo2;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
     QAction *Koniec1;
     QMenu *Oprogramie1;
@@ -45,8 +45,8 @@ inline Controls controlsOf(const TForm1 &form)
             named((QScrollBar *)nullptr, "suwak2"),
             named((QScrollBar *)nullptr, "suwak3"),
             named((QScrollBar *)nullptr, "suwak_a"),
-            named((windows::RadioGroup *)nullptr, "opcje1"),
-            named((windows::Memo *)nullptr, "Memo2"),
+            named((app::RadioGroup *)nullptr, "opcje1"),
+            named((app::Memo *)nullptr, "Memo2"),
             named((QLabel *)nullptr, "Label1"),
             named((QLabel *)nullptr, "Label2"),
             named((QLabel *)nullptr, "Label3"),
@@ -113,4 +113,4 @@ inline QPoint partCentre(QScrollBar *bar, QStyle::SubControl part)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
-} // namespace windows_testing
+} // namespace app_testing

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "arguments.h"
+#include "client_area.h"
+#include "command_line.h"
+#include "display_check.h"
+#include "file_saving.h"
+#include "first_paint_report.h"
+#include "headless_platform.h"
+#include "main_window.h"
+#include "native_files.h"
+#include "pattern_output.h"
+#include "presentation_scale.h"
+#include "presentation_zoom.h"
+#include "qt_translations.h"
+#include "readable_palette.h"
+#include "whole_scale_factors.h"
+#include "window_placement.h"
+
+#include <QApplication>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+/**
+ * The application object, made again when the presentation size must change before any window
+ * exists. Each one gets its own copy of the arguments: Qt takes its own options out of them.
+ */
+class Application
+{
+public:
+    Application(int argc, char **argv) : m_arguments(argv, argv + argc) { }
+
+    void make()
+    {
+        m_app.reset();
+        m_argv = m_arguments;
+        m_argv.push_back(nullptr);
+        m_argc = int(m_arguments.size());
+        const app::DisplayCheck displayCheck(m_argc, m_argv.data());
+        m_app.emplace(m_argc, m_argv.data());
+    }
+    int exec() { return m_app->exec(); }
+
+private:
+    std::vector<char *> m_arguments;
+    std::vector<char *> m_argv;
+    int m_argc = 0;
+    std::optional<QApplication> m_app;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Read before any application exists: help, the version and mistakes need no display. A
+    // file name keeps its bytes, even those that are not UTF-8.
+    const QStringList arguments = app::programArguments(argc, argv);
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    switch (commandLine.action) {
+    case app::CommandLine::Action::ShowHelp:
+    case app::CommandLine::Action::ShowVersion:
+        return app::printOutput(commandLine.text);
+    case app::CommandLine::Action::Fail:
+        app::printError(commandLine.text);
+        return app::kUsageExitCode;
+    case app::CommandLine::Action::Run:
+        break;
+    }
+    const app::StartOptions &options = commandLine.options;
+    const std::optional<app::RestartState> restart = app::takeRestartState();
+    // Exports draw the same pixels off the screen: no window appears and no display is needed.
+    if (options.exports()) {
+        app::useHeadlessPlatform();
+        app::keepRunningOnClosedPipes();
+    }
+
+    // The client image is drawn pixel for pixel and shown scaled by the screen's factor and the
+    // presentation size: whole factors only, so that each image pixel is a sharp square block.
+    for (const QString &line : app::useWholeScaleFactors())
+        app::printError(line);
+    const QByteArray environmentScale = qgetenv("QT_SCALE_FACTOR");
+    int scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? environmentScale.toInt() : 1;
+    const bool scaleAsked = options.scale != 0 && !options.exports();
+    if (scaleAsked) {
+        scale =
+            options.scale == app::kScaleToFit ? app::kMaxPresentationScale : options.scale;
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    }
+    if (!app::displayGiven(argc, argv))
+        return 1;
+    // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
+    // application, which looks into it.
+    std::optional<app::RuntimeFolderForRun> runtimeFolder;
+    if (options.exports())
+        runtimeFolder.emplace();
+    Application app(argc, argv);
+    app.make();
+    if (runtimeFolder)
+        runtimeFolder->removeMade();
+    // The screen is known only now. A restart was measured by the window it replaces.
+    if (scaleAsked && !restart) {
+        const int fits = app::largestFittingScaleBeforeShowing(kClientSize, scale);
+        if (fits < scale) {
+            if (options.scale != app::kScaleToFit)
+                app::printError(QStringLiteral("falorys: rozmiar %1 nie mieści się na ekranie; "
+                                                   "użyto rozmiaru %2")
+                                        .arg(scale)
+                                        .arg(fits));
+            scale = fits;
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+            app.make();
+        }
+    }
+    // Programs started from here (the browser) get the desktop's own scale, not this one.
+    if (scaleAsked && environmentScale.isNull())
+        qunsetenv("QT_SCALE_FACTOR");
+    else if (scaleAsked)
+        qputenv("QT_SCALE_FACTOR", environmentScale);
+
+    app::usePolishQtTexts();
+    // The window is laid out left to right on every desktop: its pictures, readouts and scroll
+    // bars (minimum on the left, under the violet end of the spectrum) belong together.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    app::useReadablePalette();
+    // The application's own title; window titles stay as each window sets them.
+    QApplication::setApplicationName(QStringLiteral("Falorys"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.falorys.Falorys"));
+    TForm1 Form1;
+    // Before the first paint, so the window opens at the setting asked for; a restart's command
+    // line has no setting of its own.
+    Form1.setSetting(restart ? restart->setting : app::startSetting(options, Form1.setting()));
+    if (options.exports()) {
+        // The data too are those of the drawn setting.
+        Form1.repaintClientArea();
+        return app::writeExports(Form1, options);
+    }
+    if (restart) {
+        app::placeOnScreen(Form1, restart->centre / Form1.devicePixelRatio());
+    } else if (scale > 1) {
+        app::centreOnScreen(Form1);
+    }
+    app::PresentationZoom zoom(Form1, scale, app::toolkitOptions(arguments));
+    // The start-up measurement (bench/startup) ends at the first complete paint.
+    app::FirstPaintReport firstPaintReport;
+    if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)
+        Form1.clientArea()->installEventFilter(&firstPaintReport);
+    return app.exec();
+}

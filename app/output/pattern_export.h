@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "colour.h"
+#include "setting.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <span>
+
+namespace app {
+
+/** One column of the screen strip: its place on the screen, intensity and colour. */
+struct PatternColumn
+{
+    int xMm; ///< offset from the centre of the screen [mm]
+    double intensity; ///< I/I₀ as the strip uses it
+    drawing::Colour colour; ///< as the strip paints it, 0x00BBGGRR
+};
+
+/**
+ * A file name that says the setting, such as "falorys-650nm-d0.030mm-L1.80m-a5000nm.png"
+ * ("…-L1.80m-a-bardzo-waskie.png" for narrow slits); `extension` without the dot.
+ */
+QString defaultFileName(const optics::Setting &setting, const QString &extension);
+
+/**
+ * The columns as CSV (RFC 4180, UTF-8, CRLF line ends, a dot as decimal separator), one row
+ * per column in the order given after a header row that names the setting: x [mm], I/I₀ with
+ * every digit a double needs to be read back exactly, and the colour's R, G and B.
+ */
+QByteArray patternCsv(const optics::Setting &setting, std::span<const PatternColumn> columns);
+
+/** The image as the bytes of a PNG file. */
+QByteArray pngBytes(const QImage &image);
+
+} // namespace app

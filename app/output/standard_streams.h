@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace app {
+
+enum class StandardStream { Output, Error };
+
+/**
+ * Writes `bytes` to the standard output or error exactly as they are (an exported file, or
+ * text already in the stream's encoding). Returns 0, or the error number (errno's) of why not
+ * every byte got there.
+ */
+int writeStandardStream(StandardStream stream, const QByteArray &bytes);
+
+/**
+ * Tells the user `text` (help, the version, a mistake, a failure) on the standard output or
+ * error. A Windows program of the graphical kind has neither when it is started from Explorer
+ * or a shortcut: there the text goes to the console of the command prompt that started it, or
+ * else into a message box. Returns 0 or the error number, as writeStandardStream.
+ */
+int tellUser(StandardStream stream, const QString &text);
+
+} // namespace app

@@ -1,9 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "headless_platform.h"
-
-namespace windows {
-
-// A static Qt links only the Windows platform, and the offscreen one would find no fonts.
-void useHeadlessPlatform() { }
-
-} // namespace windows
