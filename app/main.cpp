@@ -84,8 +84,7 @@ int main(int argc, char **argv)
     int scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? environmentScale.toInt() : 1;
     const bool scaleAsked = options.scale != 0 && !options.exports();
     if (scaleAsked) {
-        scale =
-            options.scale == app::kScaleToFit ? app::kMaxPresentationScale : options.scale;
+        scale = options.scale == app::kScaleToFit ? app::kMaxPresentationScale : options.scale;
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     }
     if (!app::displayGiven(argc, argv))
@@ -105,9 +104,9 @@ int main(int argc, char **argv)
         if (fits < scale) {
             if (options.scale != app::kScaleToFit)
                 app::printError(QStringLiteral("falorys: rozmiar %1 nie mieści się na ekranie; "
-                                                   "użyto rozmiaru %2")
-                                        .arg(scale)
-                                        .arg(fits));
+                                               "użyto rozmiaru %2")
+                                    .arg(scale)
+                                    .arg(fits));
             scale = fits;
             qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
             app.make();

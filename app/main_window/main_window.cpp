@@ -249,8 +249,7 @@ void TForm1::createMenu()
 
     // The client area's own: its context menu, and the tooltip reading out the pattern.
     new app::ClientAreaMenu(*m_clientArea, *this, *this);
-    m_clientArea->installEventFilter(
-        new app::PatternToolTip(m_params, m_decimalSeparator, this));
+    m_clientArea->installEventFilter(new app::PatternToolTip(m_params, m_decimalSeparator, this));
 }
 
 void TForm1::connectHandlers()

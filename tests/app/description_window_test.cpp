@@ -12,8 +12,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-using dialog_checks::expectText;
 using app::CharFormat;
+using dialog_checks::expectText;
 
 namespace {
 

@@ -177,8 +177,7 @@ TEST(JpegPicture, AbsurdDimensionsAreRefusedBeforeAnythingIsAllocated)
          {Case {60000, 60000}, Case {60000, 1}, Case {1, 60000}, Case {16000, 16000}}) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         std::string error;
-        EXPECT_FALSE(
-            app::decodeJpeg(withDimensions(good, c.width, c.height), &error).has_value());
+        EXPECT_FALSE(app::decodeJpeg(withDimensions(good, c.width, c.height), &error).has_value());
         EXPECT_NE(error.find("too large"), std::string::npos) << error;
     }
     {

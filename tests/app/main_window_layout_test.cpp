@@ -63,14 +63,12 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
         SCOPED_TRACE("opcje1");
         EXPECT_EQ(app_testing::controlsOf(form).opcje1->geometry(), QRect(448, 24, 137, 73));
         EXPECT_EQ(app_testing::controlsOf(form).opcje1->title(), QStringLiteral("Opcje"));
-        expectFont(app_testing::controlsOf(form).opcje1->font(),
-                   {QStringLiteral("Arial"), -12});
+        expectFont(app_testing::controlsOf(form).opcje1->font(), {QStringLiteral("Arial"), -12});
         ASSERT_EQ(app_testing::controlsOf(form).opcje1->count(), 2);
         EXPECT_EQ(app_testing::controlsOf(form).opcje1->button(0)->text(),
                   QStringLiteral("a  regulowane"))
             << "two blanks after the a";
-        EXPECT_EQ(app_testing::controlsOf(form).opcje1->button(1)->text(),
-                  QStringLiteral("a <<"));
+        EXPECT_EQ(app_testing::controlsOf(form).opcje1->button(1)->text(), QStringLiteral("a <<"));
         EXPECT_EQ(app_testing::controlsOf(form).opcje1->itemIndex(), 0)
             << "slit width adjustable at start";
         // One column below the caption, inside the frame, the second item under the first.
@@ -78,8 +76,7 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
         const QRect second = app_testing::controlsOf(form).opcje1->button(1)->geometry();
         EXPECT_EQ(first.left(), second.left());
         EXPECT_EQ(first.bottom() + 1, second.top());
-        EXPECT_GE(first.top(),
-                  QFontMetrics(app_testing::controlsOf(form).opcje1->font()).height());
+        EXPECT_GE(first.top(), QFontMetrics(app_testing::controlsOf(form).opcje1->font()).height());
         EXPECT_LE(second.bottom(), app_testing::controlsOf(form).opcje1->height() - 1);
         EXPECT_LE(first.right(), app_testing::controlsOf(form).opcje1->width() - 1);
     }
@@ -94,8 +91,7 @@ TEST(MainWindowLayout, OptionGroupMemoAndLabels)
             << "no border";
         // Face-coloured: it blends with the option frame beneath it, no text-field white.
         const QImage shot = form.grab().toImage();
-        const QPoint memoCorner =
-            app_testing::controlsOf(form).Memo2->mapTo(&form, QPoint(16, 16));
+        const QPoint memoCorner = app_testing::controlsOf(form).Memo2->mapTo(&form, QPoint(16, 16));
         EXPECT_EQ(shot.pixel(memoCorner), shot.pixel(memoCorner + QPoint(10, 0)));
         EXPECT_NE(shot.pixel(memoCorner), qRgb(255, 255, 255));
         // It stands just right of the second option's caption.

@@ -41,20 +41,13 @@ inline Controls controlsOf(const TForm1 &form)
         EXPECT_TRUE(child) << "no control named " << name;
         return child;
     };
-    return {named((QScrollBar *)nullptr, "suwak1"),
-            named((QScrollBar *)nullptr, "suwak2"),
-            named((QScrollBar *)nullptr, "suwak3"),
-            named((QScrollBar *)nullptr, "suwak_a"),
-            named((app::RadioGroup *)nullptr, "opcje1"),
-            named((app::Memo *)nullptr, "Memo2"),
-            named((QLabel *)nullptr, "Label1"),
-            named((QLabel *)nullptr, "Label2"),
-            named((QLabel *)nullptr, "Label3"),
-            named((QLabel *)nullptr, "Label4"),
-            named((QLabel *)nullptr, "Label5"),
-            named((QAction *)nullptr, "Koniec1"),
-            named((QMenu *)nullptr, "Oprogramie1"),
-            named((QAction *)nullptr, "Oprogramie2"),
+    return {named((QScrollBar *)nullptr, "suwak1"),      named((QScrollBar *)nullptr, "suwak2"),
+            named((QScrollBar *)nullptr, "suwak3"),      named((QScrollBar *)nullptr, "suwak_a"),
+            named((app::RadioGroup *)nullptr, "opcje1"), named((app::Memo *)nullptr, "Memo2"),
+            named((QLabel *)nullptr, "Label1"),          named((QLabel *)nullptr, "Label2"),
+            named((QLabel *)nullptr, "Label3"),          named((QLabel *)nullptr, "Label4"),
+            named((QLabel *)nullptr, "Label5"),          named((QAction *)nullptr, "Koniec1"),
+            named((QMenu *)nullptr, "Oprogramie1"),      named((QAction *)nullptr, "Oprogramie2"),
             named((QAction *)nullptr, "Opisprogramu1")};
 }
 
