@@ -11,8 +11,10 @@
 #include "pattern_output.h"
 #include "presentation_scale.h"
 #include "presentation_zoom.h"
+#include "qt_messages.h"
 #include "qt_translations.h"
 #include "readable_palette.h"
+#include "standard_streams.h"
 #include "whole_scale_factors.h"
 #include "window_placement.h"
 
@@ -54,8 +56,8 @@ private:
 
 int main(int argc, char **argv)
 {
-    // Read before any application exists: help, the version and mistakes need no display. A
-    // file name keeps its bytes, even those that are not UTF-8.
+    app::keepStandardStreamsOpen();
+    // Read before any application exists: help, the version and mistakes need no display.
     const QStringList arguments = app::programArguments(argc, argv);
     const app::CommandLine commandLine = app::parseCommandLine(arguments);
     switch (commandLine.action) {
@@ -73,8 +75,9 @@ int main(int argc, char **argv)
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports()) {
         app::useHeadlessPlatform();
-        app::keepRunningOnClosedPipes();
+        app::endCleanlyOnSignals();
     }
+    app::keepQtMessagesForTheUser();
 
     // The client image is drawn pixel for pixel and shown scaled by the screen's factor and the
     // presentation size: whole factors only, so that each image pixel is a sharp square block.
@@ -87,19 +90,18 @@ int main(int argc, char **argv)
         scale = options.scale == app::kScaleToFit ? app::kMaxPresentationScale : options.scale;
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     }
+    // The environment's factor fits the screen as the option's does.
+    const bool fitScale = (scaleAsked || scale > 1) && !options.exports();
     if (!app::displayGiven(argc, argv))
         return 1;
     // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
     // application, which looks into it.
-    std::optional<app::RuntimeFolderForRun> runtimeFolder;
-    if (options.exports())
-        runtimeFolder.emplace();
+    app::RuntimeFolderForRun runtimeFolder(options.exports());
     Application app(argc, argv);
     app.make();
-    if (runtimeFolder)
-        runtimeFolder->removeMade();
+    runtimeFolder.removeMade();
     // The screen is known only now. A restart was measured by the window it replaces.
-    if (scaleAsked && !restart) {
+    if (fitScale && !restart) {
         const int fits = app::largestFittingScaleBeforeShowing(kClientSize, scale);
         if (fits < scale) {
             if (options.scale != app::kScaleToFit)
@@ -113,9 +115,9 @@ int main(int argc, char **argv)
         }
     }
     // Programs started from here (the browser) get the desktop's own scale, not this one.
-    if (scaleAsked && environmentScale.isNull())
+    if (fitScale && environmentScale.isNull())
         qunsetenv("QT_SCALE_FACTOR");
-    else if (scaleAsked)
+    else if (fitScale)
         qputenv("QT_SCALE_FACTOR", environmentScale);
 
     app::usePolishQtTexts();
@@ -133,7 +135,10 @@ int main(int argc, char **argv)
     if (options.exports()) {
         // The data too are those of the drawn setting.
         Form1.repaintClientArea();
-        return app::writeExports(Form1, options);
+        // A file name goes to the system as the bytes it came in, UTF-8 or not.
+        const QByteArrayList native = app::nativeArguments(argc, argv);
+        return app::writeExports(Form1, app::nativeOptionValue(native, "export-png"),
+                                 app::nativeOptionValue(native, "export-csv"));
     }
     if (restart) {
         app::placeOnScreen(Form1, restart->centre / Form1.devicePixelRatio());

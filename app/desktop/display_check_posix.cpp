@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "display_check.h"
 
+#include "native_files.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace app {
 
@@ -44,7 +45,7 @@ struct HeldMessage
 };
 
 QList<HeldMessage> held;
-bool displayNeeded = true;
+QByteArray platform;
 
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
@@ -52,21 +53,23 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
         held.append({type, QByteArray(context.category), text});
         return;
     }
-    if (displayNeeded) {
-        const QString display = qEnvironmentVariable("DISPLAY");
-        if (display.isEmpty())
-            say(QStringLiteral("nie można połączyć się z ekranem Wayland „%1” (zmienna "
-                               "WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11")
-                    .arg(qEnvironmentVariable("WAYLAND_DISPLAY")));
-        else
-            say(QStringLiteral("nie można połączyć się z ekranem X „%1” (zmienna DISPLAY): "
-                               "serwer X nie działa albo odmawia połączenia")
-                    .arg(display));
-    } else {
-        say(QStringLiteral("nie można uruchomić okien: %1").arg(text.section(u'\n', 0, 0)));
-    }
-    // No abort and no core: the display is missing, the program is not broken.
-    std::_Exit(1);
+    QString line;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (!needsDisplay(platform))
+        line = QStringLiteral("nie można uruchomić okien: wtyczki platformy Qt „%1” nie da się "
+                              "wczytać")
+                   .arg(QString::fromLocal8Bit(platform));
+    else if (display.isEmpty())
+        line = QStringLiteral("nie można połączyć się z ekranem Wayland „%1” (zmienna "
+                              "WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11")
+                   .arg(qEnvironmentVariable("WAYLAND_DISPLAY"));
+    else
+        line = QStringLiteral("nie można połączyć się z ekranem X „%1” (zmienna DISPLAY): "
+                              "serwer X nie działa albo odmawia połączenia")
+                   .arg(display);
+    // No abort and no core: the display is missing, the program is not broken. Qt's own
+    // English text says nothing the user can act on.
+    endRun((QStringLiteral("falorys: ") + line + u'\n').toUtf8().constData());
 }
 
 } // namespace
@@ -84,7 +87,7 @@ bool displayGiven(int argc, char **argv)
 
 DisplayCheck::DisplayCheck(int argc, char **argv)
 {
-    displayNeeded = needsDisplay(platformName(argc, argv));
+    platform = platformName(argc, argv);
     m_previous = qInstallMessageHandler(holdMessage);
 }
 

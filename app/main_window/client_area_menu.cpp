@@ -5,6 +5,7 @@
 #include "file_saving.h"
 #include "pattern_output.h"
 #include "screen_strip.h"
+#include "system_error.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -67,7 +68,7 @@ void ClientAreaMenu::saveImage()
                                      defaultFileName(m_source.setting(), QStringLiteral("png")),
                                      QStandardPaths::PicturesLocation);
     if (!path.isEmpty())
-        save(title, {path, pngBytes(m_source.picture())});
+        save(title, {path.toUtf8(), pngBytes(m_source.picture())});
 }
 
 void ClientAreaMenu::saveData()
@@ -77,7 +78,7 @@ void ClientAreaMenu::saveData()
                                      defaultFileName(m_source.setting(), QStringLiteral("csv")),
                                      QStandardPaths::DocumentsLocation);
     if (!path.isEmpty())
-        save(title, {path, currentPatternCsv(m_source)});
+        save(title, {path.toUtf8(), currentPatternCsv(m_source)});
 }
 
 QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
@@ -93,7 +94,6 @@ QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
     QFileDialog dialog(&m_window, title, folder, filter);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
     // Asked below in Polish, the same whichever dialog the desktop provides.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // Qt's own dialog, where the desktop has none, speaks the program's language too.
@@ -104,11 +104,16 @@ QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anuluj"));
     dialog.selectFile(fileName);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString path = dialog.selectedFiles().constFirst();
-        m_lastFolder = QFileInfo(path).absolutePath();
+        QString path = dialog.selectedFiles().constFirst();
+        // The extension goes only on a name that names nothing yet: one typed whole, such as
+        // /dev/null, is judged as typed.
+        const QFileInfo typed(path);
+        if (typed.suffix().isEmpty() && !typed.exists() && !typed.isSymLink())
+            path += u'.' + QFileInfo(fileName).suffix();
+        m_lastFolder = typed.absolutePath();
         // A device, a folder or another user's link is refused before any question of replacing.
-        if (const QString problem = targetProblem(path); !problem.isEmpty())
-            showFailure(title, {path, problem, {}});
+        if (const QString problem = targetProblem(path.toUtf8()); !problem.isEmpty())
+            showFailure(title, {path.toUtf8(), problem});
         else if (!QFileInfo::exists(path) || confirmReplace(title, path))
             return path;
     }
@@ -137,7 +142,7 @@ void ClientAreaMenu::showFailure(const QString &title, const SaveFailure &failur
 {
     QMessageBox box(QMessageBox::Warning, title,
                     QStringLiteral("Nie udało się zapisać pliku „%1”.")
-                        .arg(QDir::toNativeSeparators(failure.path)),
+                        .arg(QDir::toNativeSeparators(shownPath(failure.path))),
                     QMessageBox::Ok, &m_window);
     box.setInformativeText(
         QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));

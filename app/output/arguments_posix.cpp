@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "arguments.h"
 
-#include "file_saving.h"
-
 namespace app {
 
-QStringList programArguments(int argc, char **argv)
+QByteArrayList nativeArguments(int argc, char **argv)
 {
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << fromNativeBytes(argv[i]);
+        arguments << QByteArray(argv[i]);
     return arguments;
 }
 

@@ -7,15 +7,15 @@
 
 namespace app {
 
-QStringList programArguments(int, char **)
+QByteArrayList nativeArguments(int, char **)
 {
-    QStringList arguments;
+    QByteArrayList arguments;
     int count = 0;
     wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr)
         return arguments;
     for (int i = 0; i < count; ++i)
-        arguments << QString::fromWCharArray(wide[i]);
+        arguments << QString::fromWCharArray(wide[i]).toUtf8();
     LocalFree(wide);
     return arguments;
 }

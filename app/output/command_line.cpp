@@ -181,12 +181,15 @@ const std::vector<OptionRule> &optionRules()
              }
              bool ok = false;
              const int factor = wanted.toInt(&ok);
-             if (!ok || factor < 1 || factor > kMaxPresentationScale)
+             if (!ok)
                  return QStringLiteral("„%1” nie jest rozmiarem; %2").arg(value, kScaleValues);
+             if (factor < 1 || factor > kMaxPresentationScale)
+                 return QStringLiteral("%1 jest poza zakresem; %2").arg(wanted, kScaleValues);
              options.scale = factor;
              return QString();
          },
-         kScaleValues},
+         kScaleValues,
+         true},
         fileOption(QStringLiteral("export-png"),
                    QStringLiteral("zapisuje obraz okna (632 × 434 piksele) do pliku PNG "
                                   "i kończy pracę bez otwierania okna"),
@@ -298,8 +301,14 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
         QStringList known;
         for (const OptionRule &rule : optionRules())
             known << QStringLiteral("--") + rule.names.last();
+        // As typed: "--l" is not "-l".
+        const QString unknown = parser.unknownOptionNames().first();
+        const bool typedLong =
+            std::any_of(arguments.begin(), arguments.end(), [&](const QString &a) {
+                return a.section(u'=', 0, 0) == QStringLiteral("--") + unknown;
+            });
         return failure(QStringLiteral("nieznana opcja „%1”; dozwolone opcje: %2")
-                           .arg(dashed(parser.unknownOptionNames().first()),
+                           .arg(typedLong ? QStringLiteral("--") + unknown : dashed(unknown),
                                 known.join(QStringLiteral(", "))));
     }
     for (const QString &argument : arguments.mid(1)) {

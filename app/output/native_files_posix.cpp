@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Writing files whole and the run's runtime folder with the POSIX calls themselves: Qt's file
-// classes hide the error number and resolve symbolic links where the kernel's rules no longer
-// apply.
+// Writing files whole, ending a run cleanly and the run's runtime folder with the POSIX calls
+// themselves: Qt's file classes hide the error number and resolve symbolic links where the
+// kernel's rules no longer apply.
 #include "native_files.h"
 
-#include "file_saving.h"
+#include "standard_streams.h"
+#include "system_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,15 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 #include <utility>
 
@@ -27,22 +33,31 @@ namespace {
 constexpr int kMaxLinks = 40;
 
 // A folder held only to be walked from, which needs no right to read it.
-#ifdef O_PATH
 constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-#else
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-#endif
+
+// What endRun() removes, kept where a signal handler may read it: the temporary files of the
+// files being saved (each as its folder and name) and the runtime folder made for the run.
+struct Leftover
+{
+    int folder = -1;
+    char name[24] = {};
+};
+Leftover temporaries[4];
+char runtimeFolder[4096];
+bool endsCleanly = false;
+char signalLines[NSIG][160];
+
+const int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+const int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE, SIGTRAP};
 
 QString quoted(const QByteArray &path)
 {
-    return QStringLiteral("„%1”").arg(fromNativeBytes(path));
+    return QStringLiteral("„%1”").arg(shownPath(path));
 }
 
 QByteArray joined(const QByteArray &folder, const QByteArray &name)
 {
-    if (folder.isEmpty() || folder.endsWith('/'))
-        return folder + name;
-    return folder + '/' + name;
+    return folder.isEmpty() || folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
 QString folderReason(int error, const QByteArray &folder)
@@ -59,6 +74,14 @@ QString folderReason(int error, const QByteArray &folder)
     }
 }
 
+QString writeReason(int error)
+{
+    struct rlimit limit;
+    if (error == EFBIG && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+        return QStringLiteral("plik przekroczyłby dozwolony rozmiar plików (ulimit -f)");
+    return systemErrorReason(error);
+}
+
 QString notRegularReason(mode_t mode)
 {
     if (S_ISDIR(mode))
@@ -70,6 +93,11 @@ QString notRegularReason(mode_t mode)
     if (S_ISSOCK(mode))
         return QStringLiteral("to gniazdo, a nie zwykły plik");
     return QStringLiteral("to nie jest zwykły plik");
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 /**
@@ -104,6 +132,36 @@ void closeFile(int &fd)
         ::close(std::exchange(fd, -1));
 }
 
+/** Writes all of `bytes` from the start of `fd`; 0 or the error number. */
+int writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.constData() + done, std::size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno != EINTR)
+            return errno;
+        done += std::max<ssize_t>(n, 0);
+    }
+    return 0;
+}
+
+Leftover *track(int folder, const QByteArray &name)
+{
+    for (Leftover &t : temporaries) {
+        if (t.name[0] == 0 && std::size_t(name.size()) < sizeof t.name) {
+            t.folder = folder;
+            std::memcpy(t.name, name.constData(), std::size_t(name.size()) + 1);
+            return &t;
+        }
+    }
+    return nullptr;
+}
+
+extern "C" void endOnSignal(int signal)
+{
+    endRun(signalLines[signal]);
+}
+
 } // namespace
 
 struct PendingFile::State
@@ -111,12 +169,18 @@ struct PendingFile::State
     int folder = -1; ///< the target's folder, reached the way the kernel would
     QByteArray folderShown; ///< that folder as the path leads to it, for messages
     QByteArray name;
-    bool exists = false;
+    int held = -1; ///< an existing target, held so that its number names no other file meanwhile
     struct stat target = {};
     struct stat folderStat = {};
+    bool standardOutput = false; ///< the path names the standard output
+    bool toOutput = false; ///< ... a pipe, socket or terminal: the bytes go there
+    bool inPlace = false; ///< written into the target itself
+    QByteArray bytes; ///< in place: what commit() writes
     QByteArray temporary;
+    Leftover *tracked = nullptr;
     int file = -1;
-    bool committed = false;
+
+    bool exists() const { return held >= 0; }
 
     /** Steps into `name`, a folder, from the folder held now. */
     bool enter(const char *name)
@@ -129,11 +193,20 @@ struct PendingFile::State
         return true;
     }
 
-    ~State()
+    void dropTemporary()
     {
         closeFile(file);
-        if (!temporary.isEmpty() && !committed)
+        if (!temporary.isEmpty())
             ::unlinkat(folder, temporary.constData(), 0);
+        temporary.clear();
+        if (tracked)
+            std::exchange(tracked, nullptr)->name[0] = 0;
+    }
+
+    ~State()
+    {
+        dropTemporary();
+        closeFile(held);
         closeFile(folder);
     }
 };
@@ -147,6 +220,15 @@ QString PendingFile::check(const QByteArray &path)
     State &s = *m_state;
     if (path.isEmpty())
         return QStringLiteral("nie podano nazwy pliku");
+    struct stat output;
+    struct stat named;
+    s.standardOutput = ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.constData(), &named) == 0
+        && sameFile(output, named);
+    // /dev/stdout, /proc/self/fd/1: written as "-" would be, where no file takes a new name.
+    s.toOutput = s.standardOutput
+        && (S_ISFIFO(named.st_mode) || S_ISSOCK(named.st_mode) || ::isatty(STDOUT_FILENO));
+    if (s.toOutput)
+        return {};
     // The path is walked one name at a time, as the kernel walks it, so that each link is
     // judged in the folder it lies in and the file is renamed in the folder it really is in.
     std::deque<QByteArray> rest;
@@ -203,8 +285,9 @@ QString PendingFile::check(const QByteArray &path)
         }
         if (last) {
             s.name = part;
-            s.exists = true;
-            s.target = st;
+            s.held = ::openat(s.folder, part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+            if (s.held < 0 || ::fstat(s.held, &s.target) != 0)
+                return systemErrorReason(errno);
             break;
         }
         if (!S_ISDIR(st.st_mode))
@@ -214,11 +297,14 @@ QString PendingFile::check(const QByteArray &path)
             return folderReason(errno, walked);
     }
     s.folderShown = walked.isEmpty() ? QByteArray(".") : walked;
-    if (::fstat(s.folder, &s.folderStat) != 0)
+    struct statfs fs;
+    if (::fstat(s.folder, &s.folderStat) != 0 || ::fstatfs(s.folder, &fs) != 0)
         return systemErrorReason(errno);
-    if (s.exists && !S_ISREG(s.target.st_mode))
+    if (fs.f_type == PROC_SUPER_MAGIC || fs.f_type == SYSFS_MAGIC)
+        return QStringLiteral("to plik jądra systemu (/proc, /sys), a nie zwykły plik");
+    if (s.exists() && !S_ISREG(s.target.st_mode))
         return notRegularReason(s.target.st_mode);
-    if (s.exists && ::faccessat(s.folder, s.name.constData(), W_OK, AT_EACCESS) != 0)
+    if (s.exists() && ::faccessat(s.folder, s.name.constData(), W_OK, AT_EACCESS) != 0)
         return errno == EACCES ? QStringLiteral("plik jest tylko do odczytu")
                                : systemErrorReason(errno);
     return {};
@@ -226,92 +312,191 @@ QString PendingFile::check(const QByteArray &path)
 
 QString PendingFile::open(const QByteArray &path)
 {
-    if (const QString problem = check(path); !problem.isEmpty())
+    if (const QString problem = check(path); !problem.isEmpty() || m_state->toOutput)
         return problem;
     State &s = *m_state;
+    // Another name of the same file would be left with the old bytes.
+    s.inPlace = s.exists() && s.target.st_nlink > 1;
     // A name of fixed length, so that the longest allowed target name still fits.
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 100 && !s.inPlace && s.file < 0; ++attempt) {
         const QByteArray name =
             ".falorys-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         s.file =
             ::openat(s.folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (s.file >= 0) {
             s.temporary = name;
-            return {};
-        }
-        if (errno == EACCES || errno == EPERM)
+            s.tracked = track(s.folder, name);
+        } else if ((errno == EACCES || errno == EPERM) && s.exists()) {
+            s.inPlace = true; // a file its user may write in a folder they may not
+        } else if (errno == EACCES || errno == EPERM) {
             return QStringLiteral("brak uprawnień do zapisu w folderze %1")
                 .arg(quoted(s.folderShown));
-        if (errno != EEXIST)
+        } else if (errno != EEXIST) {
             return systemErrorReason(errno);
+        }
     }
-    return systemErrorReason(EEXIST);
+    if (s.file >= 0 && s.exists()) {
+        // The new file keeps the owner, group and mode (setgid too, which fchown clears) of the
+        // one it replaces; where it cannot have them, the old file is written instead.
+        struct stat made;
+        if (::fstat(s.file, &made) != 0)
+            return systemErrorReason(errno);
+        if ((made.st_uid != s.target.st_uid || made.st_gid != s.target.st_gid)
+            && ::fchown(s.file, s.target.st_uid, s.target.st_gid) != 0) {
+            s.dropTemporary();
+            s.inPlace = true;
+        } else if (::fchmod(s.file, s.target.st_mode & 07777) != 0) {
+            return systemErrorReason(errno);
+        }
+    }
+    if (s.inPlace) {
+        s.file = ::openat(s.folder, s.name.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat opened;
+        if (s.file < 0 || ::fstat(s.file, &opened) != 0)
+            return systemErrorReason(errno);
+        if (!sameFile(opened, s.target))
+            return QStringLiteral("plik zmienił się w trakcie zapisu");
+    }
+    return s.file < 0 ? systemErrorReason(EEXIST) : QString();
+}
+
+bool PendingFile::isStandardOutput() const
+{
+    return m_state->standardOutput;
 }
 
 QString PendingFile::write(const QByteArray &bytes)
 {
     State &s = *m_state;
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(s.file, data, std::size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return systemErrorReason(errno);
-        data += n;
-        left -= n;
+    if (s.toOutput) {
+        const int error = writeStandardStream(StandardStream::Output, bytes);
+        return error ? systemErrorReason(error) : QString();
     }
-    // A replaced file keeps who may read and write it.
-    if (s.exists && ::fchmod(s.file, s.target.st_mode & 0777) != 0)
-        return systemErrorReason(errno);
-    if (::fsync(s.file) != 0)
-        return systemErrorReason(errno);
-    if (::close(std::exchange(s.file, -1)) != 0)
-        return systemErrorReason(errno);
+    if (s.inPlace) {
+        // The old bytes stay until commit(); a full disk shows now, where that can be known.
+        s.bytes = bytes;
+        if (::fallocate(s.file, 0, 0, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP)
+            return writeReason(errno);
+        return {};
+    }
+    if (const int error = writeAll(s.file, bytes))
+        return writeReason(error);
+    if (::fsync(s.file) != 0 || ::close(std::exchange(s.file, -1)) != 0)
+        return writeReason(errno);
     return {};
 }
 
 QString PendingFile::commit()
 {
     State &s = *m_state;
+    if (endsCleanly) {
+        // Past this point the run ends only once every file has its bytes.
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int signal : kEndingSignals)
+            sigaddset(&ending, signal);
+        sigprocmask(SIG_BLOCK, &ending, nullptr);
+    }
+    if (s.toOutput)
+        return {};
+    if (s.inPlace) {
+        if (const int error = writeAll(s.file, s.bytes))
+            return writeReason(error);
+        if (::ftruncate(s.file, off_t(s.bytes.size())) != 0 || ::fsync(s.file) != 0)
+            return writeReason(errno);
+        return {};
+    }
     if (::renameat(s.folder, s.temporary.constData(), s.folder, s.name.constData()) != 0)
         return systemErrorReason(errno);
-    s.committed = true;
-    return {};
+    s.temporary.clear();
+    s.dropTemporary();
+    // The new name itself reaches the disk, not only the bytes.
+    int folder = ::openat(s.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool synced = folder < 0 || ::fsync(folder) == 0 || errno == EINVAL;
+    const int error = errno;
+    closeFile(folder);
+    return synced ? QString() : systemErrorReason(error);
 }
 
 bool PendingFile::sameTarget(const PendingFile &other) const
 {
     const State &a = *m_state;
     const State &b = *other.m_state;
-    if (a.exists && b.exists && a.target.st_dev == b.target.st_dev
-        && a.target.st_ino == b.target.st_ino)
-        return true;
-    return a.folderStat.st_dev == b.folderStat.st_dev && a.folderStat.st_ino == b.folderStat.st_ino
-        && a.name == b.name;
+    if (a.standardOutput || b.standardOutput)
+        return a.standardOutput && b.standardOutput;
+    if (a.exists() && b.exists())
+        return sameFile(a.target, b.target);
+    return sameFile(a.folderStat, b.folderStat) && a.name == b.name;
 }
 
-void keepRunningOnClosedPipes()
+void endCleanlyOnSignals()
 {
-    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+    // A stack of its own, so that even a stack overflow is told.
+    static char stack[64 * 1024];
+    const stack_t alternate {stack, 0, sizeof stack};
+    sigaltstack(&alternate, nullptr);
+    struct rlimit memory;
+    const bool limited = ::getrlimit(RLIMIT_AS, &memory) == 0 && memory.rlim_cur != RLIM_INFINITY;
+    struct sigaction action = {};
+    action.sa_handler = endOnSignal;
+    action.sa_flags = SA_ONSTACK;
+    sigfillset(&action.sa_mask);
+    for (const int signal : kEndingSignals) {
+        std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                      "falorys: przerwano sygnałem SIG%s; nic nie zapisano\n",
+                      sigabbrev_np(signal));
+        struct sigaction before;
+        // One the starting shell ignores (nohup) stays ignored.
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            sigaction(signal, &action, nullptr);
+    }
+    for (const int signal : kCrashSignals) {
+        if (limited)
+            std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                          "falorys: zabrakło pamięci (ulimit -v %llu MB, SIG%s); nic nie "
+                          "zapisano\n",
+                          static_cast<unsigned long long>(memory.rlim_cur >> 20),
+                          sigabbrev_np(signal));
+        else
+            std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                          "falorys: błąd programu (SIG%s); nic nie zapisano\n",
+                          sigabbrev_np(signal));
+        sigaction(signal, &action, nullptr);
+    }
+    endsCleanly = true;
 }
 
-RuntimeFolderForRun::RuntimeFolderForRun()
+void endRun(const char *line)
 {
-    // Qt ignores a relative one, as the XDG rules say.
-    if (qEnvironmentVariable("XDG_RUNTIME_DIR").startsWith(u'/'))
+    for (const Leftover &t : temporaries) {
+        if (t.name[0] != 0)
+            ::unlinkat(t.folder, t.name, 0);
+    }
+    if (runtimeFolder[0] != 0)
+        ::rmdir(runtimeFolder);
+    [[maybe_unused]] const ssize_t told = ::write(STDERR_FILENO, line, std::strlen(line));
+    ::_exit(1);
+}
+
+RuntimeFolderForRun::RuntimeFolderForRun(bool makeOwn)
+{
+    const auto usable = [](const QByteArray &folder) {
+        struct stat st;
+        return folder.startsWith('/') && ::lstat(folder.constData(), &st) == 0
+            && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700;
+    };
+    if (usable(qgetenv("XDG_RUNTIME_DIR")))
         return;
     const QByteArray own = "/run/user/" + QByteArray::number(::geteuid());
-    struct stat st;
-    if (::lstat(own.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
-        && (st.st_mode & 07777) == 0700) {
+    if (usable(own)) {
         qputenv("XDG_RUNTIME_DIR", own);
         return;
     }
     QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/falorys-XXXXXX";
-    if (::mkdtemp(folder.data())) {
+    if (makeOwn && std::size_t(folder.size()) < sizeof runtimeFolder && ::mkdtemp(folder.data())) {
         m_made = folder;
+        std::memcpy(runtimeFolder, folder.constData(), std::size_t(folder.size()) + 1);
         qputenv("XDG_RUNTIME_DIR", m_made);
     }
 }
@@ -323,8 +508,9 @@ RuntimeFolderForRun::~RuntimeFolderForRun()
 
 void RuntimeFolderForRun::removeMade()
 {
+    runtimeFolder[0] = 0;
     if (!m_made.isEmpty())
-        QDir(QFile::decodeName(m_made)).removeRecursively();
+        QDir(QFile::decodeName(std::exchange(m_made, {}))).removeRecursively();
 }
 
 } // namespace app

@@ -4,15 +4,16 @@
 // the target really lies in and put in its place with the target's own attributes and rights.
 #include "native_files.h"
 
-#include "file_saving.h"
+#include "standard_streams.h"
+#include "system_error.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <windows.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 namespace app {
@@ -50,9 +51,9 @@ int errorNumber(DWORD error)
         return ENOMEM;
     case ERROR_TOO_MANY_OPEN_FILES:
         return EMFILE;
-    case ERROR_BROKEN_PIPE:
-    case ERROR_NO_DATA:
-        return EPIPE;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
     default:
         return EIO;
     }
@@ -65,12 +66,13 @@ QString lastReason()
 
 std::wstring wide(const QString &path)
 {
-    return QDir::toNativeSeparators(path).toStdWString();
+    return path.toStdWString();
 }
 
 QString quoted(const QString &path)
 {
-    return QStringLiteral("„%1”").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("„%1”").arg(
+        shownPath(QDir::toNativeSeparators(QDir::cleanPath(path)).toUtf8()));
 }
 
 /** CON, NUL, COM1, LPT1, ...: names of devices in every folder, whatever follows the dot. */
@@ -80,28 +82,55 @@ bool namesDevice(const QString &name)
     static const QStringList devices {QStringLiteral("CON"),    QStringLiteral("PRN"),
                                       QStringLiteral("AUX"),    QStringLiteral("NUL"),
                                       QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
-    if (devices.contains(base))
-        return true;
-    return base.size() == 4
-        && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
-        && base[3] >= u'1' && base[3] <= u'9';
+    return devices.contains(base)
+        || (base.size() == 4
+            && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
+            && base[3] >= u'1' && base[3] <= u'9');
 }
 
-QString notOrdinaryReason(DWORD type)
+/** What a handle opened on `path` tells: its kind and which file it is; false if none opens. */
+bool identify(const QString &path, DWORD &type, BY_HANDLE_FILE_INFORMATION &identity,
+              QString *finalPath = nullptr)
 {
-    if (type == FILE_TYPE_PIPE)
-        return QStringLiteral("to potok nazwany, a nie zwykły plik");
-    return QStringLiteral("to urządzenie, a nie zwykły plik");
+    const HANDLE handle = CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    type = GetFileType(handle);
+    const bool known = GetFileInformationByHandle(handle, &identity);
+    wchar_t final[MAX_PATH * 4];
+    const DWORD length =
+        finalPath ? GetFinalPathNameByHandleW(handle, final, DWORD(std::size(final)), 0) : 0;
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    SetLastError(error);
+    if (length > 0 && length < std::size(final)) {
+        *finalPath = QString::fromWCharArray(final, int(length));
+        if (finalPath->startsWith(QLatin1String("\\\\?\\UNC\\")))
+            *finalPath = QStringLiteral("\\\\") + finalPath->mid(8);
+        else if (finalPath->startsWith(QLatin1String("\\\\?\\")))
+            *finalPath = finalPath->mid(4);
+    }
+    return known || type != FILE_TYPE_DISK;
+}
+
+bool sameFile(const BY_HANDLE_FILE_INFORMATION &a, const BY_HANDLE_FILE_INFORMATION &b)
+{
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh
+        && a.nFileIndexLow == b.nFileIndexLow;
 }
 
 } // namespace
 
 struct PendingFile::State
 {
-    QString target; ///< the file the path leads to, links followed
+    QString target; ///< the file the path leads to, as the system reads the name
     QString folder;
+    QString name;
     bool exists = false;
     BY_HANDLE_FILE_INFORMATION identity = {};
+    BY_HANDLE_FILE_INFORMATION folderIdentity = {};
     QString temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     bool committed = false;
@@ -122,64 +151,65 @@ QString PendingFile::check(const QByteArray &path)
 {
     m_state = std::make_unique<State>();
     State &s = *m_state;
-    const QString given = fromNativeBytes(path);
+    const QString given = QString::fromUtf8(path);
     if (given.isEmpty())
         return QStringLiteral("nie podano nazwy pliku");
     if (given.startsWith(QLatin1String("\\\\.\\")) || given.startsWith(QLatin1String("//./")))
         return QStringLiteral("to urządzenie, a nie zwykły plik");
-    const QFileInfo info(given);
-    if (info.fileName().isEmpty() || given.endsWith(u'/') || given.endsWith(u'\\'))
+    if (given.endsWith(u'/') || given.endsWith(u'\\'))
         return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
-    if (namesDevice(info.fileName()))
+    // The name as the system reads it: absolute, "." and ".." gone, and trailing dots and
+    // spaces dropped ("a.csv." and "a.csv " are a.csv).
+    wchar_t full[MAX_PATH * 4];
+    wchar_t *name = nullptr;
+    const DWORD length = GetFullPathNameW(wide(given).c_str(), DWORD(std::size(full)), full, &name);
+    if (length == 0 || length >= std::size(full))
+        return length == 0 ? lastReason() : systemErrorReason(ENAMETOOLONG);
+    if (name == nullptr || *name == 0)
+        return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
+    s.target = QString::fromWCharArray(full, int(length));
+    s.name = QString::fromWCharArray(name);
+    s.folder = s.target.left(s.target.size() - s.name.size());
+    if (namesDevice(s.name))
         return QStringLiteral("to urządzenie, a nie zwykły plik");
     // Checked before writing: the temporary file's short name would fail only at the very end.
-    if (info.fileName().size() > kLongestName)
+    if (s.name.size() > kLongestName)
         return systemErrorReason(ENAMETOOLONG);
-    s.target = info.absoluteFilePath();
-    s.folder = info.absolutePath();
 
     const DWORD folder = GetFileAttributesW(wide(s.folder).c_str());
-    if (folder == INVALID_FILE_ATTRIBUTES)
-        return QStringLiteral("folder %1 nie istnieje").arg(quoted(s.folder));
+    if (folder == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return QStringLiteral("folder %1 nie istnieje").arg(quoted(s.folder));
+        if (error == ERROR_ACCESS_DENIED)
+            return QStringLiteral("brak dostępu do folderu %1").arg(quoted(s.folder));
+        return systemErrorReason(errorNumber(error));
+    }
     if (!(folder & FILE_ATTRIBUTE_DIRECTORY))
         return QStringLiteral("%1 nie jest folderem").arg(quoted(s.folder));
+    DWORD type = 0;
+    if (!identify(s.folder, type, s.folderIdentity))
+        return lastReason();
 
     // An existing target is looked at through a handle: what it is, where a link leads, and
     // which file it is, whatever name led to it.
-    const HANDLE existing =
-        CreateFileW(wide(s.target).c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (existing == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND)
-            return {};
-        return systemErrorReason(errorNumber(error));
-    }
-    s.exists = true;
-    const DWORD type = GetFileType(existing);
-    const bool known = GetFileInformationByHandle(existing, &s.identity);
-    wchar_t finalPath[MAX_PATH * 4];
-    const DWORD length = GetFinalPathNameByHandleW(existing, finalPath, DWORD(std::size(finalPath)),
-                                                   FILE_NAME_NORMALIZED);
-    CloseHandle(existing);
-    if (type != FILE_TYPE_DISK)
-        return notOrdinaryReason(type);
-    if (!known)
+    QString real;
+    s.exists = identify(s.target, type, s.identity, &real);
+    if (!s.exists && GetLastError() != ERROR_FILE_NOT_FOUND)
         return lastReason();
+    if (!s.exists)
+        return {};
+    if (type == FILE_TYPE_PIPE)
+        return QStringLiteral("to potok nazwany, a nie zwykły plik");
+    if (type != FILE_TYPE_DISK)
+        return QStringLiteral("to urządzenie, a nie zwykły plik");
     if (s.identity.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return QStringLiteral("to folder, a nie zwykły plik");
     if (s.identity.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
         return QStringLiteral("plik jest tylko do odczytu");
-    if (length > 0 && length < std::size(finalPath)) {
-        QString real = QString::fromWCharArray(finalPath, int(length));
-        if (real.startsWith(QLatin1String("\\\\?\\UNC\\")))
-            real = QStringLiteral("\\\\") + real.mid(8);
-        else if (real.startsWith(QLatin1String("\\\\?\\")))
-            real = real.mid(4);
-        const QFileInfo realInfo(real);
-        s.target = realInfo.absoluteFilePath();
-        s.folder = realInfo.absolutePath();
+    if (!real.isEmpty()) {
+        s.target = real;
+        s.folder = real.left(real.lastIndexOf(u'\\') + 1);
     }
     return {};
 }
@@ -190,7 +220,7 @@ QString PendingFile::open(const QByteArray &path)
         return problem;
     State &s = *m_state;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = s.folder + QStringLiteral("/.falorys-")
+        const QString name = s.folder + QStringLiteral(".falorys-")
             + QString::number(QRandomGenerator::global()->generate(), 36);
         s.file = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -205,6 +235,11 @@ QString PendingFile::open(const QByteArray &path)
             return systemErrorReason(errorNumber(error));
     }
     return systemErrorReason(EEXIST);
+}
+
+bool PendingFile::isStandardOutput() const
+{
+    return false;
 }
 
 QString PendingFile::write(const QByteArray &bytes)
@@ -230,18 +265,12 @@ QString PendingFile::commit()
     State &s = *m_state;
     const std::wstring target = wide(s.target);
     const std::wstring temporary = wide(s.temporary);
-    // A replaced file keeps its attributes and who may read and write it.
-    if (s.exists
-        && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                        nullptr, nullptr)) {
-        s.committed = true;
-        return {};
-    }
-    if (!MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastReason();
-    s.committed = true;
-    return {};
+    // A replaced file keeps its attributes and who may read and write it: where it cannot, it
+    // is not replaced.
+    s.committed = s.exists ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                           : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    return s.committed ? QString() : lastReason();
 }
 
 bool PendingFile::sameTarget(const PendingFile &other) const
@@ -249,18 +278,25 @@ bool PendingFile::sameTarget(const PendingFile &other) const
     const State &a = *m_state;
     const State &b = *other.m_state;
     if (a.exists && b.exists)
-        return a.identity.dwVolumeSerialNumber == b.identity.dwVolumeSerialNumber
-            && a.identity.nFileIndexHigh == b.identity.nFileIndexHigh
-            && a.identity.nFileIndexLow == b.identity.nFileIndexLow;
+        return sameFile(a.identity, b.identity);
     // Names on Windows are the same whatever the letters' case.
-    return QDir::cleanPath(a.target).compare(QDir::cleanPath(b.target), Qt::CaseInsensitive) == 0;
+    return sameFile(a.folderIdentity, b.folderIdentity)
+        && CompareStringOrdinal(reinterpret_cast<const wchar_t *>(a.name.utf16()), -1,
+                                reinterpret_cast<const wchar_t *>(b.name.utf16()), -1, TRUE)
+        == CSTR_EQUAL;
 }
 
-// Windows has no signal for a closed pipe: the write fails, and that is told.
-void keepRunningOnClosedPipes() { }
+// Windows ends a program without signals to catch.
+void endCleanlyOnSignals() { }
+
+void endRun(const char *line)
+{
+    tellUser(StandardStream::Error, QString::fromUtf8(line));
+    std::_Exit(1);
+}
 
 // Qt on Windows keeps no runtime folder.
-RuntimeFolderForRun::RuntimeFolderForRun() = default;
+RuntimeFolderForRun::RuntimeFolderForRun(bool) { }
 RuntimeFolderForRun::~RuntimeFolderForRun() = default;
 void RuntimeFolderForRun::removeMade() { }
 

@@ -3,8 +3,10 @@
 
 #include "file_saving.h"
 #include "screen_strip.h"
+#include "system_error.h"
 
 #include <array>
+#include <cerrno>
 #include <vector>
 
 namespace app {
@@ -32,23 +34,26 @@ optics::Setting startSetting(const StartOptions &options, optics::Setting curren
     return current;
 }
 
-int writeExports(const PatternSource &source, const StartOptions &options)
+int writeExports(const PatternSource &source, const QByteArray &png, const QByteArray &csv)
 {
     std::vector<FileContent> files;
-    if (!options.pngPath.isNull())
-        files.push_back({options.pngPath, pngBytes(source.picture())});
-    if (!options.csvPath.isNull())
-        files.push_back({options.csvPath, currentPatternCsv(source)});
-    const auto failure = saveWhole(files);
+    if (!png.isNull())
+        files.push_back({png, pngBytes(source.picture())});
+    if (!csv.isNull())
+        files.push_back({csv, currentPatternCsv(source)});
+    // An image Qt could not encode (memory ran out) would be an empty file.
+    const std::optional<SaveFailure> failure = !files.empty() && files.front().bytes.isEmpty()
+        ? SaveFailure {png, systemErrorReason(ENOMEM)}
+        : saveWhole(files);
     if (!failure)
         return 0;
-    if (!failure->sameFileAs.isNull()) {
+    if (failure->sameFile) {
         printError(QStringLiteral("falorys: --export-png i --export-csv wskazują ten sam plik "
                                   "(„%1” i „%2”); nic nie zapisano")
-                       .arg(options.pngPath, options.csvPath));
+                       .arg(shownPath(png), shownPath(csv)));
         return kUsageExitCode;
     }
-    const char *option = failure->path == options.pngPath ? "--export-png" : "--export-csv";
+    const char *option = failure->path == png ? "--export-png" : "--export-csv";
     printError(
         QStringLiteral("falorys: %1: %2").arg(QLatin1String(option), saveFailureText(*failure)));
     return kWriteFailureExitCode;

@@ -16,10 +16,11 @@ QByteArray currentPatternCsv(const PatternSource &source);
 optics::Setting startSetting(const StartOptions &options, optics::Setting current);
 
 /**
- * Writes the files `options` name from `source`, drawn as a first showing draws, all or none.
- * Returns the exit code: 0; kUsageExitCode when both name one file; kWriteFailureExitCode when
- * one could not be written. Any failure is one line on stderr, and nothing is written.
+ * Writes what `source` shows as a PNG to `png` and its data as CSV to `csv` (null: not asked;
+ * bytes as FileContent's path), drawn as a first showing draws, all or none. Returns the exit
+ * code: 0; kUsageExitCode when both name one file; kWriteFailureExitCode when one could not be
+ * written. Any failure is one line on stderr, and nothing is written.
  */
-int writeExports(const PatternSource &source, const StartOptions &options);
+int writeExports(const PatternSource &source, const QByteArray &png, const QByteArray &csv);
 
 } // namespace app

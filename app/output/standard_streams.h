@@ -9,6 +9,13 @@ namespace app {
 enum class StandardStream { Output, Error };
 
 /**
+ * Called first in main: a standard stream that was closed at start (`>&-`) stays closed for
+ * the program's writes, which fail with EBADF, and a reader that goes away makes a write fail
+ * with EPIPE rather than end the program.
+ */
+void keepStandardStreamsOpen();
+
+/**
  * Writes `bytes` to the standard output or error exactly as they are (an exported file, or
  * text already in the stream's encoding). Returns 0, or the error number (errno's) of why not
  * every byte got there.

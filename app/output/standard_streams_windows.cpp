@@ -80,6 +80,9 @@ bool writeParentConsole(const QString &text)
 
 } // namespace
 
+// Windows hands a program no stream number to reuse, and no signal for a closed pipe.
+void keepStandardStreamsOpen() { }
+
 int writeStandardStream(StandardStream stream, const QByteArray &bytes)
 {
     const HANDLE handle = standardHandle(stream);

@@ -54,6 +54,8 @@ TEST(CommandLine, EachKindOfMistakeIsOneLineNamingTheOptionAndWhatItAllows)
         {{"-v=1"}, "opcja -v nie przyjmuje wartości"},
         {{"-d"}, "-d: brak wartości; dozwolone wartości: od 0,020"},
         {{"-x"}, "nieznana opcja „-x”"},
+        {{"--l", "1.8"}, "nieznana opcja „--l”"},
+        {{"--scale", "-1"}, "--scale: -1 jest poza zakresem; dozwolone wartości: 1, 2, 3, 4"},
         // A value that is the next option: the option before it has none.
         {{"--export-png", "--lambda"}, "--export-png: brak wartości; podaj nazwę pliku"},
         {{"--lambda", "--d", "0.03"}, "--lambda: brak wartości; dozwolone wartości: od 380"},

@@ -10,10 +10,13 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <span>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace app_testing;
@@ -62,6 +65,65 @@ void expectRefusals(std::span<const Refusal> cases)
         EXPECT_TRUE(errors.startsWith(c.says) && errors.count('\n') == 1) << errors.constData();
         EXPECT_EQ(snapshot(dir.path()), before) << c.setUp << ": something was made or changed";
         EXPECT_EQ(std::system((inDir + c.cleanUp).constData()), 0) << c.cleanUp;
+    }
+}
+
+/** The first line `command` prints. */
+QByteArray shellOutput(const QByteArray &command)
+{
+    QProcess shell;
+    shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromUtf8(command)});
+    shell.waitForFinished();
+    return shell.readAllStandardOutput().trimmed();
+}
+
+/**
+ * A run of the program by a bash command in an empty folder, as `$F`, with no display and
+ * TMPDIR an empty folder: its exit code (-1: 0, or 1 with a line that starts as `says`) and
+ * what it says on stderr, nothing or one line that starts so; `check`, a bash command, holds
+ * afterwards, and no temporary file or runtime folder is left.
+ */
+struct ShellRun
+{
+    const char *command;
+    int code;
+    QByteArray says;
+    const char *check = "true";
+};
+
+void expectRuns(std::span<const ShellRun> runs)
+{
+    for (const ShellRun &r : runs) {
+        QTemporaryDir dir;
+        QTemporaryDir scratch;
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("TMPDIR"), scratch.path());
+        environment.insert(QStringLiteral("F"), QStringLiteral(FALORYS_EXECUTABLE));
+        shell.setProcessEnvironment(environment);
+        shell.setWorkingDirectory(dir.path());
+        shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromUtf8(r.command)});
+        EXPECT_TRUE(shell.waitForFinished(30000)) << r.command << ": did not end";
+        const QByteArray errors = shell.readAllStandardError();
+        const int code = shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -2;
+        const bool either = r.code == -1 && (code == 0 || code == 1);
+        EXPECT_TRUE(code == r.code || either) << r.command << ": exit code " << code;
+        if (r.says.isEmpty() || code == 0) {
+            EXPECT_EQ(errors, QByteArray()) << r.command;
+        } else {
+            EXPECT_TRUE(errors.startsWith(r.says) && errors.count('\n') == 1)
+                << r.command << ": " << errors.constData();
+        }
+        shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromUtf8(r.check)});
+        EXPECT_TRUE(shell.waitForFinished() && shell.exitCode() == 0)
+            << r.command << ": " << r.check;
+        EXPECT_TRUE(
+            QDir(dir.path()).entryList({".falorys-*"}, QDir::Hidden | QDir::Files).isEmpty())
+            << r.command << ": a temporary file is left";
+        EXPECT_TRUE(QDir(scratch.path()).isEmpty()) << r.command << ": a runtime folder is left";
     }
 }
 
@@ -169,24 +231,162 @@ TEST(PatternOutput, ExportRefusalsOnlyRootCanSetUp)
     EXPECT_EQ(std::system("userdel falorys-test"), 0);
 }
 
-TEST(FileSaving, AReplacedFileKeepsItsModeAndANameItsBytes)
+TEST(FileSaving, AReplacedFileKeepsItsOwnerGroupModeAndOtherNames)
 {
-    QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("plik"));
-    const app::FileContent longer {plain, QByteArray(100000, 'x')};
-    ASSERT_FALSE(app::saveWhole({&longer, 1}).has_value());
-    // A replaced file keeps who may read it; a name keeps its bytes, UTF-8 or not (an invalid
-    // byte, a surrogate's encoding, an overlong form).
-    namespace fs = std::filesystem;
-    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(plain.toStdString(), mode);
-    ASSERT_FALSE(app::saveWhole({&longer, 1}).has_value());
-    EXPECT_EQ(fs::status(plain.toStdString()).permissions(), mode);
-    for (const QByteArray name : {"\xff\xfe.csv", "caf\xc3\xa9", "\xed\xb2\x80", "\xc0\xaf"}) {
-        EXPECT_EQ(app::nativeBytes(app::fromNativeBytes(name)), name);
-        const app::FileContent file {dir.path() + u'/' + app::fromNativeBytes(name), "x"};
-        ASSERT_FALSE(app::saveWhole({&file, 1}).has_value());
-        EXPECT_TRUE(fs::exists(dir.path().toStdString() + '/' + name.toStdString())) << name.data();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "other users' files are made by root only";
+    ASSERT_EQ(std::system("getent group falorys-g >/dev/null || groupadd -r falorys-g; "
+                          "for u in falorys-a falorys-b; do id $u >/dev/null 2>&1 || "
+                          "useradd -M -r -G falorys-g $u; done"),
+              0);
+    struct Case
+    {
+        const char *setUp; ///< makes f (in a folder) before the export
+        const char *user; ///< who exports over it
+        const char *path;
+        const char *ownerGroupMode; ///< of the file afterwards
+        bool inPlace; ///< the same file (inode) afterwards, not a new one
+    };
+    const Case cases[] = {
+        // Root over a user's private file: the user can still read it.
+        {"echo old > f && chown falorys-a:falorys-a f && chmod 600 f", "root", "f",
+         "falorys-a:falorys-a 600", false},
+        {"echo old > f && chmod 2755 f", "root", "f", "root:root 2755", false},
+        // A group member over another's file in a shared folder: the owner keeps it.
+        {"mkdir -m 2775 s && chgrp falorys-g s && echo old > s/f && chown falorys-a:falorys-g s/f "
+         "&& chmod 664 s/f",
+         "falorys-b", "s/f", "falorys-a:falorys-g 664", true},
+        // A second name of the file sees the new bytes too.
+        {"echo old > f && ln f g", "root", "f", "root:root 644", true},
+        // A file its user may write in a folder they may not.
+        {"mkdir r && echo old > r/f && chmod 666 r/f", "falorys-b", "r/f", "root:root 666", true},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(QFile::setPermissions(dir.path(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                              | QFile::ReadOther | QFile::ExeOther));
+        const QByteArray inDir = "cd '" + dir.path().toUtf8() + "' && umask 022 && ";
+        ASSERT_EQ(std::system((inDir + c.setUp).constData()), 0) << c.setUp;
+        const QByteArray stat = inDir + "stat -c '%U:%G %a %i' " + c.path;
+        const QString before = QString::fromUtf8(shellOutput(stat));
+        const QByteArray run = inDir + "setpriv --reuid=" + c.user + " --regid=" + c.user
+            + " --init-groups " + FALORYS_EXECUTABLE + " --export-csv " + c.path;
+        EXPECT_EQ(std::system(run.constData()), 0) << c.setUp;
+        const QString after = QString::fromUtf8(shellOutput(stat));
+        EXPECT_EQ(after.section(u' ', 0, 1), QString::fromUtf8(c.ownerGroupMode)) << c.setUp;
+        EXPECT_EQ(after.section(u' ', 2) == before.section(u' ', 2), c.inPlace) << c.setUp;
+        const QByteArray written = contentsOf(dir.filePath(QString::fromUtf8(c.path)));
+        EXPECT_TRUE(written.startsWith("x [mm]") && written.count('\n') == 362) << c.setUp;
+        if (QFile::exists(dir.filePath(QStringLiteral("g")))) {
+            EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("g"))), written);
+        }
     }
-    fs::remove_all(dir.path().toStdString()); // names Qt cannot spell
+    EXPECT_EQ(std::system("userdel falorys-a && userdel falorys-b && groupdel falorys-g"), 0);
+}
+
+TEST(PatternOutput, BothExportsNeverReachOneFileUnnoticed)
+{
+    const QByteArray same = "falorys: --export-png i --export-csv wskazują ten sam plik";
+    const ShellRun runs[] = {
+        {"$F --export-png - --export-csv o.csv > o.csv", 2, same, "[ ! -s o.csv ]"},
+        {"$F --export-png - --export-csv /dev/stdout | cat; exit ${PIPESTATUS[0]}", 2, same},
+        {"$F --export-png - --export-csv /proc/self/fd/1 > o.csv", 2, same, "[ ! -s o.csv ]"},
+        {"$F --export-png x --export-csv ./x", 2, same, "[ -z \"$(ls)\" ]"},
+        {"echo x > x && ln x y && $F --export-png x --export-csv y", 2, same, "[ $(cat y) = x ]"},
+        // A path that names a pipe on the standard output is written as "-" would be.
+        {"$F --export-csv /dev/stdout | cat > o.csv; exit ${PIPESTATUS[0]}",
+         0,
+         {},
+         "[ $(wc -l < o.csv) = 362 ]"},
+        {"$F --export-png o.png --export-csv /proc/self/fd/1 | cat > o.csv; exit ${PIPESTATUS[0]}",
+         0,
+         {},
+         "cmp o.csv <($F --export-csv -) && [ -s o.png ]"},
+    };
+    expectRuns(runs);
+}
+
+TEST(PatternOutput, SignalsAndLimitsEndWithOneLineAndLeaveNothing)
+{
+    // A signal while the standard output, a pipe of one page that nobody reads, holds the run
+    // up with the CSV written to its temporary file.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        QTemporaryDir dir;
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        ::fcntl(out[1], F_SETPIPE_SZ, 4096);
+        const QString errors = dir.filePath(QStringLiteral("errors"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::dup2(::open(errors.toUtf8().constData(), O_WRONLY | O_CREAT, 0600), STDERR_FILENO);
+            ::chdir(dir.path().toUtf8().constData());
+            ::execl(FALORYS_EXECUTABLE, "falorys", "--export-png", "-", "--export-csv", "d.csv",
+                    nullptr);
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        for (int i = 0; i < 3000
+             && QDir(dir.path()).entryList({".falorys-*"}, QDir::Hidden | QDir::Files).isEmpty();
+             ++i)
+            ::usleep(10000);
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(out[0]);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << signal << ": " << status;
+        EXPECT_EQ(contentsOf(errors),
+                  "falorys: przerwano sygnałem SIG" + QByteArray(sigabbrev_np(signal))
+                      + "; nic nie zapisano\n");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot),
+                  QStringList {QStringLiteral("errors")});
+    }
+    // Files whole or none at all; a run that cannot go on says so and ends.
+    const char *wholeOrNone = "[ -z \"$(ls)\" ] || [ $(wc -l < a.csv) = 362 -a -s a.png ]";
+    const ShellRun runs[] = {
+        {"ulimit -f 4; $F --export-png a.png --export-csv a.csv", 1,
+         "falorys: --export-png: nie można zapisać pliku „a.png”: plik przekroczyłby dozwolony "
+         "rozmiar plików (ulimit -f)",
+         "[ -z \"$(ls)\" ]"},
+        {"ulimit -v 81920; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
+        {"ulimit -v 92160; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
+        {"ulimit -v 112640; $F --export-png a.png --export-csv a.csv", -1,
+         "falorys: ", wholeOrNone},
+        {"ulimit -n 5; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
+        {"ulimit -n 8; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
+    };
+    expectRuns(runs);
+}
+
+TEST(PatternOutput, EveryFailureSaysItsCauseInPolishOnOneLine)
+{
+    const QByteArray file = "falorys: --export-csv: nie można zapisać pliku ";
+    const QByteArray closed = "nie można zapisać na standardowe wyjście: wyjście jest zamknięte\n";
+    const QByteArray gone = "falorys: nie można zapisać na standardowe wyjście: odbiorca danych";
+    const ShellRun runs[] = {
+        {"$F --export-csv /proc/sys/kernel/hostname", 1,
+         file
+             + "„/proc/sys/kernel/hostname”: to plik jądra systemu (/proc, /sys), a nie zwykły "
+               "plik\n"},
+        {"$F --export-csv - >&-", 1, "falorys: --export-csv: " + closed},
+        {"$F --version >&-", 1, "falorys: " + closed},
+        {"(sleep 0.3; exec $F --help) | true; exit ${PIPESTATUS[0]}", 1, gone},
+        {"(sleep 0.3; exec $F --version) | true; exit ${PIPESTATUS[0]}", 1, gone},
+        // A name is the bytes it came in; shown, a control character or a byte that is not
+        // UTF-8 is written out.
+        {"$F --export-csv $'\\xff.csv'", 0, {}, "[ -s $'\\xff.csv' ]"},
+        {"$F --export-csv $'a\\x1b\\nb/c.csv'", 1,
+         file + "„a\\x1b\\nb/c.csv”: folder „a\\x1b\\nb” nie istnieje\n"},
+        {"$F --export-csv $'\\xffb/c.csv'", 1,
+         file + "„\\xffb/c.csv”: folder „\\xffb” nie istnieje\n"},
+        // Runtime folders Qt would complain about in English.
+        {"mkdir -m 777 r && XDG_RUNTIME_DIR=$PWD/r $F --export-csv a.csv", 0, {}},
+        {"touch r && XDG_RUNTIME_DIR=$PWD/r $F --export-csv a.csv", 0, {}},
+        {"XDG_RUNTIME_DIR=$PWD/r $F --export-csv a.csv", 0, {}, "[ ! -e r ]"},
+        {"mkdir -m 700 r && chown nobody r && XDG_RUNTIME_DIR=$PWD/r $F --export-csv a.csv", 0, {}},
+        {"QT_QPA_PLATFORM=none $F", 1,
+         "falorys: nie można uruchomić okien: wtyczki platformy Qt „none” nie da się wczytać\n"},
+    };
+    expectRuns(runs);
 }

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "qt_messages.h"
+
+#include "native_files.h"
+
+#include <QString>
+
+#include <exception>
+#include <new>
+
+namespace app {
+
+namespace {
+
+QtMessageHandler previous = nullptr;
+
+void filter(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // Qt copes with both: a runtime folder of its own, a plug-in (GIF, ICO) it does not need.
+    if (text.startsWith(QLatin1String("QStandardPaths: "))
+        || qstrcmp(context.category, "qt.core.plugin.loader") == 0)
+        return;
+    if (text.startsWith(QLatin1String("QThreadPipe: ")))
+        endRun("falorys: za mało dozwolonych otwartych plików (ulimit -n); program kończy pracę\n");
+    if (text.startsWith(QLatin1String("QThread::start: ")))
+        endRun("falorys: za mało pamięci, by uruchomić wątek; program kończy pracę\n");
+    // A picture that could not be made would be drawn or saved empty.
+    if (text.startsWith(QLatin1String("QImage: out of memory"))
+        || text.startsWith(QLatin1String("QPainter::begin: Paint device returned engine == 0")))
+        endRun("falorys: zabrakło pamięci na obraz; program kończy pracę\n");
+    if (type == QtFatalMsg)
+        endRun("falorys: Qt nie może dalej pracować; program kończy pracę\n");
+    previous(type, context, text);
+}
+
+} // namespace
+
+void keepQtMessagesForTheUser()
+{
+    previous = qInstallMessageHandler(filter);
+    std::set_terminate([] {
+        try {
+            if (const std::exception_ptr thrown = std::current_exception())
+                std::rethrow_exception(thrown);
+        } catch (const std::bad_alloc &) {
+            endRun("falorys: zabrakło pamięci; program kończy pracę\n");
+        } catch (...) {
+        }
+        endRun("falorys: błąd programu; program kończy pracę\n");
+    });
+}
+
+} // namespace app
