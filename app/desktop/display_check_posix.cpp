@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display_check.h"
 
-#include "native_files.h"
+#include "run_leftovers.h"
 
 #include <QByteArray>
 #include <QList>

@@ -48,38 +48,4 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-/**
- * For a run that exports: a signal that ends a program (SIGTERM, SIGINT, SIGHUP) or a crash
- * ends this one by endRun(); once the files are being committed, such a signal waits for the
- * end of the run. A file grown past `ulimit -f` fails to write instead of ending the run.
- */
-void endCleanlyOnSignals();
-
-/** Ends the run at once with exit code 1: temporary files and folders removed, `line` (UTF-8,
-    with its line end) on stderr. Safe in a signal handler. */
-[[noreturn]] void endRun(const char *line);
-
-/**
- * Gives Qt a usable runtime folder for this run where the environment names none (a root shell,
- * a cron job) or one Qt would refuse: the user's own /run/user/UID where the system made one;
- * otherwise, with `makeOwn`, a private folder in the temporary folder, removed when this object
- * goes or the run ends by endRun(). Qt otherwise makes a lasting /tmp/runtime-USER just to look
- * for flatpak-info in it. `makeOwn` only for runs that start no other process (the exports):
- * one started would inherit a folder about to go.
- */
-class RuntimeFolderForRun
-{
-public:
-    explicit RuntimeFolderForRun(bool makeOwn);
-    ~RuntimeFolderForRun(); ///< removes the folder made, unless gone already
-    /** Removes the folder made once the application, which looks into it only as it starts,
-        exists. */
-    void removeMade();
-    RuntimeFolderForRun(const RuntimeFolderForRun &) = delete;
-    RuntimeFolderForRun &operator=(const RuntimeFolderForRun &) = delete;
-
-private:
-    QByteArray m_made; ///< the folder made for this run, if any
-};
-
 } // namespace app

@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Writing files whole, ending a run cleanly and the run's runtime folder with the POSIX calls
-// themselves: Qt's file classes hide the error number and resolve symbolic links where the
-// kernel's rules no longer apply.
+// Writing files whole with the POSIX calls themselves: Qt's file classes hide the error number
+// and resolve symbolic links where the kernel's rules no longer apply.
 #include "native_files.h"
 
+#include "run_leftovers.h"
 #include "standard_streams.h"
 #include "system_error.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <deque>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -32,32 +26,9 @@ namespace {
 // How many symbolic links one path may pass through, as the kernel's own walk allows.
 constexpr int kMaxLinks = 40;
 
-// A folder held only to be walked from, which needs no right to read it.
-constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-
-// What endRun() removes, kept where a signal handler may read it: the temporary files of the
-// files being saved (each as its folder and name) and the runtime folder made for the run.
-struct Leftover
-{
-    int folder = -1;
-    char name[24] = {};
-};
-Leftover temporaries[4];
-char runtimeFolder[4096];
-bool endsCleanly = false;
-char signalLines[NSIG][160];
-
-const int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
-const int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE, SIGTRAP};
-
 QString quoted(const QByteArray &path)
 {
     return QStringLiteral("„%1”").arg(shownPath(path));
-}
-
-QByteArray joined(const QByteArray &folder, const QByteArray &name)
-{
-    return folder.isEmpty() || folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
 QString folderReason(int error, const QByteArray &folder)
@@ -90,9 +61,8 @@ QString notRegularReason(mode_t mode)
         return QStringLiteral("to urządzenie, a nie zwykły plik");
     if (S_ISFIFO(mode))
         return QStringLiteral("to potok nazwany (FIFO), a nie zwykły plik");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("to gniazdo, a nie zwykły plik");
-    return QStringLiteral("to nie jest zwykły plik");
+    return S_ISSOCK(mode) ? QStringLiteral("to gniazdo, a nie zwykły plik")
+                          : QStringLiteral("to nie jest zwykły plik");
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -118,10 +88,8 @@ QByteArray linkTarget(int folder, const QByteArray &name)
     QByteArray target(256, Qt::Uninitialized);
     for (;;) {
         const ssize_t n = ::readlinkat(folder, name.constData(), target.data(), target.size());
-        if (n < 0)
-            return {};
         if (n < target.size())
-            return target.left(n);
+            return n < 0 ? QByteArray() : target.left(n);
         target.resize(target.size() * 2);
     }
 }
@@ -145,29 +113,12 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
-Leftover *track(int folder, const QByteArray &name)
-{
-    for (Leftover &t : temporaries) {
-        if (t.name[0] == 0 && std::size_t(name.size()) < sizeof t.name) {
-            t.folder = folder;
-            std::memcpy(t.name, name.constData(), std::size_t(name.size()) + 1);
-            return &t;
-        }
-    }
-    return nullptr;
-}
-
-extern "C" void endOnSignal(int signal)
-{
-    endRun(signalLines[signal]);
-}
-
 } // namespace
 
 struct PendingFile::State
 {
-    int folder = -1; ///< the target's folder, reached the way the kernel would
-    QByteArray folderShown; ///< that folder as the path leads to it, for messages
+    int folder = -1; ///< the target's folder, held so that the file is renamed where it lies
+    QByteArray folderPath; ///< that folder as the path leads to it
     QByteArray name;
     int held = -1; ///< an existing target, held so that its number names no other file meanwhile
     struct stat target = {};
@@ -177,30 +128,17 @@ struct PendingFile::State
     bool inPlace = false; ///< written into the target itself
     QByteArray bytes; ///< in place: what commit() writes
     QByteArray temporary;
-    Leftover *tracked = nullptr;
+    std::optional<Leftover> leftover;
     int file = -1;
 
     bool exists() const { return held >= 0; }
-
-    /** Steps into `name`, a folder, from the folder held now. */
-    bool enter(const char *name)
-    {
-        const int next = ::openat(folder, name, kFolderFlags | O_NOFOLLOW);
-        if (next < 0)
-            return false;
-        closeFile(folder);
-        folder = next;
-        return true;
-    }
 
     void dropTemporary()
     {
         closeFile(file);
         if (!temporary.isEmpty())
-            ::unlinkat(folder, temporary.constData(), 0);
-        temporary.clear();
-        if (tracked)
-            std::exchange(tracked, nullptr)->name[0] = 0;
+            ::unlinkat(folder, std::exchange(temporary, {}).constData(), 0);
+        leftover.reset();
     }
 
     ~State()
@@ -229,74 +167,43 @@ QString PendingFile::check(const QByteArray &path)
         && (S_ISFIFO(named.st_mode) || S_ISSOCK(named.st_mode) || ::isatty(STDOUT_FILENO));
     if (s.toOutput)
         return {};
-    // The path is walked one name at a time, as the kernel walks it, so that each link is
-    // judged in the folder it lies in and the file is renamed in the folder it really is in.
-    std::deque<QByteArray> rest;
-    const auto putFirst = [&rest](const QByteArray &part) {
-        const QList<QByteArray> names = part.split('/');
-        rest.insert(rest.begin(), names.begin(), names.end());
-    };
-    const bool absolute = path.startsWith('/');
-    s.folder = ::open(absolute ? "/" : ".", kFolderFlags);
-    QByteArray walked = absolute ? QByteArray("/") : QByteArray();
-    putFirst(path);
-    int links = 0;
-    while (!rest.empty()) {
-        const QByteArray part = rest.front();
-        rest.pop_front();
-        const bool last = rest.empty();
-        if (part.isEmpty() || part == "." || part == "..") {
-            if (last)
-                return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(path));
-            if (part == "..") {
-                walked = joined(walked, part);
-                if (!s.enter(".."))
-                    return folderReason(errno, walked);
-            }
-            continue;
-        }
+    // The folders on the way are the kernel's to resolve; a link in the last place is followed
+    // here, judged in the folder it lies in, so that the file it names is the one replaced.
+    QByteArray wanted = path;
+    for (int links = 0;; ++links) {
+        const qsizetype slash = wanted.lastIndexOf('/');
+        s.folderPath = slash < 0 ? "." : slash == 0 ? "/" : wanted.left(slash);
+        s.name = wanted.mid(slash + 1);
+        if (s.name.isEmpty() || s.name == "." || s.name == "..")
+            return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(path));
+        closeFile(s.folder);
+        s.folder = ::open(s.folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (s.folder < 0)
+            return folderReason(errno, s.folderPath);
         struct stat st;
-        if (s.folder < 0 || ::fstatat(s.folder, part.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno == ENOENT && last) {
-                s.name = part;
-                break;
-            }
-            return folderReason(errno,
-                                last ? (walked.isEmpty() ? "." : walked) : joined(walked, part));
-        }
-        if (S_ISLNK(st.st_mode)) {
-            if (!mayFollow(s.folder, st))
-                return QStringLiteral("%1 to dowiązanie symboliczne innego użytkownika w folderze, "
-                                      "do którego każdy może pisać; program za nim nie podąża")
-                    .arg(quoted(joined(walked, part)));
-            if (++links > kMaxLinks)
-                return QStringLiteral("dowiązania symboliczne na ścieżce %1 tworzą pętlę")
-                    .arg(quoted(path));
-            const QByteArray target = linkTarget(s.folder, part);
-            if (target.isEmpty())
+        if (::fstatat(s.folder, s.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
                 return systemErrorReason(errno);
-            if (target.startsWith('/')) {
-                closeFile(s.folder);
-                s.folder = ::open("/", kFolderFlags);
-                walked = "/";
-            }
-            putFirst(target);
-            continue;
+            break;
         }
-        if (last) {
-            s.name = part;
-            s.held = ::openat(s.folder, part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (!S_ISLNK(st.st_mode)) {
+            s.held = ::openat(s.folder, s.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
             if (s.held < 0 || ::fstat(s.held, &s.target) != 0)
                 return systemErrorReason(errno);
             break;
         }
-        if (!S_ISDIR(st.st_mode))
-            return folderReason(ENOTDIR, joined(walked, part));
-        walked = joined(walked, part);
-        if (!s.enter(part.constData()))
-            return folderReason(errno, walked);
+        if (!mayFollow(s.folder, st))
+            return QStringLiteral("%1 to dowiązanie symboliczne innego użytkownika w folderze, "
+                                  "do którego każdy może pisać; program za nim nie podąża")
+                .arg(quoted(wanted));
+        if (links == kMaxLinks)
+            return QStringLiteral("dowiązania symboliczne na ścieżce %1 tworzą pętlę")
+                .arg(quoted(path));
+        const QByteArray target = linkTarget(s.folder, s.name);
+        if (target.isEmpty())
+            return systemErrorReason(errno);
+        wanted = target.startsWith('/') ? target : s.folderPath + '/' + target;
     }
-    s.folderShown = walked.isEmpty() ? QByteArray(".") : walked;
     struct statfs fs;
     if (::fstat(s.folder, &s.folderStat) != 0 || ::fstatfs(s.folder, &fs) != 0)
         return systemErrorReason(errno);
@@ -325,12 +232,12 @@ QString PendingFile::open(const QByteArray &path)
             ::openat(s.folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (s.file >= 0) {
             s.temporary = name;
-            s.tracked = track(s.folder, name);
+            s.leftover.emplace(s.folderPath + '/' + name);
         } else if ((errno == EACCES || errno == EPERM) && s.exists()) {
             s.inPlace = true; // a file its user may write in a folder they may not
         } else if (errno == EACCES || errno == EPERM) {
             return QStringLiteral("brak uprawnień do zapisu w folderze %1")
-                .arg(quoted(s.folderShown));
+                .arg(quoted(s.folderPath));
         } else if (errno != EEXIST) {
             return systemErrorReason(errno);
         }
@@ -389,14 +296,7 @@ QString PendingFile::write(const QByteArray &bytes)
 QString PendingFile::commit()
 {
     State &s = *m_state;
-    if (endsCleanly) {
-        // Past this point the run ends only once every file has its bytes.
-        sigset_t ending;
-        sigemptyset(&ending);
-        for (const int signal : kEndingSignals)
-            sigaddset(&ending, signal);
-        sigprocmask(SIG_BLOCK, &ending, nullptr);
-    }
+    holdEndingSignals();
     if (s.toOutput)
         return {};
     if (s.inPlace) {
@@ -409,7 +309,7 @@ QString PendingFile::commit()
     if (::renameat(s.folder, s.temporary.constData(), s.folder, s.name.constData()) != 0)
         return systemErrorReason(errno);
     s.temporary.clear();
-    s.dropTemporary();
+    s.leftover.reset();
     // The new name itself reaches the disk, not only the bytes.
     int folder = ::openat(s.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool synced = folder < 0 || ::fsync(folder) == 0 || errno == EINVAL;
@@ -427,90 +327,6 @@ bool PendingFile::sameTarget(const PendingFile &other) const
     if (a.exists() && b.exists())
         return sameFile(a.target, b.target);
     return sameFile(a.folderStat, b.folderStat) && a.name == b.name;
-}
-
-void endCleanlyOnSignals()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    // A stack of its own, so that even a stack overflow is told.
-    static char stack[64 * 1024];
-    const stack_t alternate {stack, 0, sizeof stack};
-    sigaltstack(&alternate, nullptr);
-    struct rlimit memory;
-    const bool limited = ::getrlimit(RLIMIT_AS, &memory) == 0 && memory.rlim_cur != RLIM_INFINITY;
-    struct sigaction action = {};
-    action.sa_handler = endOnSignal;
-    action.sa_flags = SA_ONSTACK;
-    sigfillset(&action.sa_mask);
-    for (const int signal : kEndingSignals) {
-        std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                      "falorys: przerwano sygnałem SIG%s; nic nie zapisano\n",
-                      sigabbrev_np(signal));
-        struct sigaction before;
-        // One the starting shell ignores (nohup) stays ignored.
-        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
-            sigaction(signal, &action, nullptr);
-    }
-    for (const int signal : kCrashSignals) {
-        if (limited)
-            std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: zabrakło pamięci (ulimit -v %llu MB, SIG%s); nic nie "
-                          "zapisano\n",
-                          static_cast<unsigned long long>(memory.rlim_cur >> 20),
-                          sigabbrev_np(signal));
-        else
-            std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: błąd programu (SIG%s); nic nie zapisano\n",
-                          sigabbrev_np(signal));
-        sigaction(signal, &action, nullptr);
-    }
-    endsCleanly = true;
-}
-
-void endRun(const char *line)
-{
-    for (const Leftover &t : temporaries) {
-        if (t.name[0] != 0)
-            ::unlinkat(t.folder, t.name, 0);
-    }
-    if (runtimeFolder[0] != 0)
-        ::rmdir(runtimeFolder);
-    [[maybe_unused]] const ssize_t told = ::write(STDERR_FILENO, line, std::strlen(line));
-    ::_exit(1);
-}
-
-RuntimeFolderForRun::RuntimeFolderForRun(bool makeOwn)
-{
-    const auto usable = [](const QByteArray &folder) {
-        struct stat st;
-        return folder.startsWith('/') && ::lstat(folder.constData(), &st) == 0
-            && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700;
-    };
-    if (usable(qgetenv("XDG_RUNTIME_DIR")))
-        return;
-    const QByteArray own = "/run/user/" + QByteArray::number(::geteuid());
-    if (usable(own)) {
-        qputenv("XDG_RUNTIME_DIR", own);
-        return;
-    }
-    QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/falorys-XXXXXX";
-    if (makeOwn && std::size_t(folder.size()) < sizeof runtimeFolder && ::mkdtemp(folder.data())) {
-        m_made = folder;
-        std::memcpy(runtimeFolder, folder.constData(), std::size_t(folder.size()) + 1);
-        qputenv("XDG_RUNTIME_DIR", m_made);
-    }
-}
-
-RuntimeFolderForRun::~RuntimeFolderForRun()
-{
-    removeMade();
-}
-
-void RuntimeFolderForRun::removeMade()
-{
-    runtimeFolder[0] = 0;
-    if (!m_made.isEmpty())
-        QDir(QFile::decodeName(std::exchange(m_made, {}))).removeRecursively();
 }
 
 } // namespace app

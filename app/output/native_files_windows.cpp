@@ -4,7 +4,6 @@
 // the target really lies in and put in its place with the target's own attributes and rights.
 #include "native_files.h"
 
-#include "standard_streams.h"
 #include "system_error.h"
 
 #include <QDir>
@@ -13,8 +12,8 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -26,37 +25,29 @@ constexpr qsizetype kLongestName = 255;
 /** The error number systemErrorReason knows for a Windows error code. */
 int errorNumber(DWORD error)
 {
-    switch (error) {
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_ACCESS_DENIED:
-        return EACCES;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EBUSY;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-    case ERROR_DIRECTORY:
-        return ENOTDIR;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return ENOMEM;
-    case ERROR_TOO_MANY_OPEN_FILES:
-        return EMFILE;
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-        return EEXIST;
-    default:
-        return EIO;
+    static const std::pair<DWORD, int> known[] = {
+        {ERROR_DISK_FULL, ENOSPC},
+        {ERROR_HANDLE_DISK_FULL, ENOSPC},
+        {ERROR_ACCESS_DENIED, EACCES},
+        {ERROR_SHARING_VIOLATION, EBUSY},
+        {ERROR_LOCK_VIOLATION, EBUSY},
+        {ERROR_WRITE_PROTECT, EROFS},
+        {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+        {ERROR_FILE_NOT_FOUND, ENOENT},
+        {ERROR_PATH_NOT_FOUND, ENOENT},
+        {ERROR_DIRECTORY, ENOTDIR},
+        {ERROR_INVALID_NAME, EINVAL},
+        {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},
+        {ERROR_OUTOFMEMORY, ENOMEM},
+        {ERROR_TOO_MANY_OPEN_FILES, EMFILE},
+        {ERROR_FILE_EXISTS, EEXIST},
+        {ERROR_ALREADY_EXISTS, EEXIST},
+    };
+    for (const auto &[code, number] : known) {
+        if (code == error)
+            return number;
     }
+    return EIO;
 }
 
 QString lastReason()
@@ -285,19 +276,5 @@ bool PendingFile::sameTarget(const PendingFile &other) const
                                 reinterpret_cast<const wchar_t *>(b.name.utf16()), -1, TRUE)
         == CSTR_EQUAL;
 }
-
-// Windows ends a program without signals to catch.
-void endCleanlyOnSignals() { }
-
-void endRun(const char *line)
-{
-    tellUser(StandardStream::Error, QString::fromUtf8(line));
-    std::_Exit(1);
-}
-
-// Qt on Windows keeps no runtime folder.
-RuntimeFolderForRun::RuntimeFolderForRun(bool) { }
-RuntimeFolderForRun::~RuntimeFolderForRun() = default;
-void RuntimeFolderForRun::removeMade() { }
 
 } // namespace app

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt_messages.h"
 
-#include "native_files.h"
+#include "run_leftovers.h"
 
 #include <QString>
 

@@ -178,29 +178,37 @@ TEST(PatternOutput, ExportRefusalsSayWhyWithTheirExitCodeAndChangeNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList {"p.csv", "p.png"}));
 
     // The save dialog refuses the same before asking to replace, the reason in its message box,
-    // and comes back.
+    // and comes back; a name typed whole is judged as typed, not given the extension.
     const QString fifo = dir.filePath(QStringLiteral("f.csv"));
     ASSERT_EQ(std::system(("mkfifo '" + fifo.toUtf8() + "'").constData()), 0);
     TForm1 form;
     showAndPaint(form);
-    QString reason;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(fifo);
+    auto *menu = form.findChild<app::ClientAreaMenu *>();
+    const std::tuple<QAction *, QString, const char *> typed[] = {
+        {menu->saveDataAction(), fifo, "to potok nazwany (FIFO), a nie zwykły plik"},
+        {menu->saveImageAction(), QStringLiteral("/dev/null"), "to urządzenie, a nie zwykły plik"},
+    };
+    for (const auto &[action, path, says] : typed) {
+        QString reason;
         QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            reason = box->informativeText();
-            box->accept();
-            QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(path);
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                reason = box->informativeText();
+                box->accept();
+                QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+            });
+            static_cast<QDialog *>(dialog)->accept();
         });
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    form.findChild<app::ClientAreaMenu *>()->saveDataAction()->trigger();
-    EXPECT_EQ(reason,
-              QStringLiteral("Przyczyna: to potok nazwany (FIFO), a nie zwykły plik. Nic "
-                             "nie zostało zapisane."));
+        action->trigger();
+        EXPECT_EQ(reason,
+                  QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.")
+                      .arg(QString::fromUtf8(says)));
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/null.png")));
 }
 
 TEST(PatternOutput, ExportRefusalsOnlyRootCanSetUp)

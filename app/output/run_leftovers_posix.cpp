@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Ending a run with nothing left behind, with the POSIX calls: what a signal handler may do.
+#include "run_leftovers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+// Where a signal handler may read them: the leftovers' paths, empty where free, and each
+// signal's line.
+char leftovers[4][4096];
+char signalLines[NSIG][160];
+bool endsCleanly = false;
+
+const int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+const int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE, SIGTRAP};
+
+extern "C" void endOnSignal(int signal)
+{
+    endRun(signalLines[signal]);
+}
+
+} // namespace
+
+Leftover::Leftover(const QByteArray &path)
+{
+    for (int i = 0; i < int(std::size(leftovers)) && m_slot < 0; ++i) {
+        if (leftovers[i][0] == 0 && std::size_t(path.size()) < sizeof leftovers[i]) {
+            std::memcpy(leftovers[i], path.constData(), std::size_t(path.size()) + 1);
+            m_slot = i;
+        }
+    }
+}
+
+Leftover::~Leftover()
+{
+    if (m_slot >= 0)
+        leftovers[m_slot][0] = 0;
+}
+
+void endCleanlyOnSignals()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    // A stack of its own, so that even a stack overflow is told.
+    static char stack[64 * 1024];
+    const stack_t alternate {stack, 0, sizeof stack};
+    sigaltstack(&alternate, nullptr);
+    struct rlimit memory;
+    const bool limited = ::getrlimit(RLIMIT_AS, &memory) == 0 && memory.rlim_cur != RLIM_INFINITY;
+    struct sigaction action = {};
+    action.sa_handler = endOnSignal;
+    action.sa_flags = SA_ONSTACK;
+    sigfillset(&action.sa_mask);
+    for (const int signal : kEndingSignals) {
+        std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                      "falorys: przerwano sygnałem SIG%s; nic nie zapisano\n",
+                      sigabbrev_np(signal));
+        struct sigaction before;
+        // One the starting shell ignores (nohup) stays ignored.
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            sigaction(signal, &action, nullptr);
+    }
+    for (const int signal : kCrashSignals) {
+        if (limited)
+            std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                          "falorys: zabrakło pamięci (ulimit -v %llu MB, SIG%s); nic nie "
+                          "zapisano\n",
+                          static_cast<unsigned long long>(memory.rlim_cur >> 20),
+                          sigabbrev_np(signal));
+        else
+            std::snprintf(signalLines[signal], sizeof signalLines[signal],
+                          "falorys: błąd programu (SIG%s); nic nie zapisano\n",
+                          sigabbrev_np(signal));
+        sigaction(signal, &action, nullptr);
+    }
+    endsCleanly = true;
+}
+
+void holdEndingSignals()
+{
+    if (!endsCleanly)
+        return;
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int signal : kEndingSignals)
+        sigaddset(&ending, signal);
+    sigprocmask(SIG_BLOCK, &ending, nullptr);
+}
+
+void endRun(const char *line)
+{
+    for (const char *path : leftovers) {
+        if (path[0] != 0 && ::unlink(path) != 0)
+            ::rmdir(path);
+    }
+    [[maybe_unused]] const ssize_t told = ::write(STDERR_FILENO, line, std::strlen(line));
+    ::_exit(1);
+}
+
+RuntimeFolderForRun::RuntimeFolderForRun(bool makeOwn)
+{
+    const auto usable = [](const QByteArray &folder) {
+        struct stat st;
+        return folder.startsWith('/') && ::lstat(folder.constData(), &st) == 0
+            && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700;
+    };
+    if (usable(qgetenv("XDG_RUNTIME_DIR")))
+        return;
+    const QByteArray own = "/run/user/" + QByteArray::number(::geteuid());
+    if (usable(own)) {
+        qputenv("XDG_RUNTIME_DIR", own);
+        return;
+    }
+    QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/falorys-XXXXXX";
+    if (makeOwn && ::mkdtemp(folder.data())) {
+        m_made = folder;
+        m_leftover.emplace(m_made);
+        qputenv("XDG_RUNTIME_DIR", m_made);
+    }
+}
+
+RuntimeFolderForRun::~RuntimeFolderForRun()
+{
+    removeMade();
+}
+
+void RuntimeFolderForRun::removeMade()
+{
+    m_leftover.reset();
+    if (!m_made.isEmpty())
+        QDir(QFile::decodeName(std::exchange(m_made, {}))).removeRecursively();
+}
+
+} // namespace app
