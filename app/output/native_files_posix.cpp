@@ -11,11 +11,10 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 #include <utility>
 
@@ -25,6 +24,10 @@ namespace {
 
 // How many symbolic links one path may pass through, as the kernel's own walk allows.
 constexpr int kMaxLinks = 40;
+
+// The kernel's own file systems, /proc and /sys (linux/magic.h).
+constexpr long kProcFileSystem = 0x9fa0;
+constexpr long kSysFileSystem = 0x62656572;
 
 QString quoted(const QByteArray &path)
 {
@@ -207,7 +210,7 @@ QString PendingFile::check(const QByteArray &path)
     struct statfs fs;
     if (::fstat(s.folder, &s.folderStat) != 0 || ::fstatfs(s.folder, &fs) != 0)
         return systemErrorReason(errno);
-    if (fs.f_type == PROC_SUPER_MAGIC || fs.f_type == SYSFS_MAGIC)
+    if (fs.f_type == kProcFileSystem || fs.f_type == kSysFileSystem)
         return QStringLiteral("to plik jądra systemu (/proc, /sys), a nie zwykły plik");
     if (s.exists() && !S_ISREG(s.target.st_mode))
         return notRegularReason(s.target.st_mode);

@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace app {
 
@@ -24,6 +25,20 @@ bool endsCleanly = false;
 
 const int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
 const int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE, SIGTRAP};
+
+const char *nameOf(int signal)
+{
+    static const std::pair<int, const char *> names[] = {
+        {SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}, {SIGHUP, "SIGHUP"},
+        {SIGSEGV, "SIGSEGV"}, {SIGBUS, "SIGBUS"}, {SIGABRT, "SIGABRT"},
+        {SIGILL, "SIGILL"},   {SIGFPE, "SIGFPE"}, {SIGTRAP, "SIGTRAP"},
+    };
+    for (const auto &[number, name] : names) {
+        if (number == signal)
+            return name;
+    }
+    return "?";
+}
 
 extern "C" void endOnSignal(int signal)
 {
@@ -63,8 +78,7 @@ void endCleanlyOnSignals()
     sigfillset(&action.sa_mask);
     for (const int signal : kEndingSignals) {
         std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                      "falorys: przerwano sygnałem SIG%s; nic nie zapisano\n",
-                      sigabbrev_np(signal));
+                      "falorys: przerwano sygnałem %s; nic nie zapisano\n", nameOf(signal));
         struct sigaction before;
         // One the starting shell ignores (nohup) stays ignored.
         if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
@@ -73,14 +87,12 @@ void endCleanlyOnSignals()
     for (const int signal : kCrashSignals) {
         if (limited)
             std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: zabrakło pamięci (ulimit -v %llu MB, SIG%s); nic nie "
+                          "falorys: zabrakło pamięci (ulimit -v %llu MB, %s); nic nie "
                           "zapisano\n",
-                          static_cast<unsigned long long>(memory.rlim_cur >> 20),
-                          sigabbrev_np(signal));
+                          static_cast<unsigned long long>(memory.rlim_cur >> 20), nameOf(signal));
         else
             std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: błąd programu (SIG%s); nic nie zapisano\n",
-                          sigabbrev_np(signal));
+                          "falorys: błąd programu (%s); nic nie zapisano\n", nameOf(signal));
         sigaction(signal, &action, nullptr);
     }
     endsCleanly = true;

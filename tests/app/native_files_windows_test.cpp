@@ -31,8 +31,6 @@ TEST(FileSaving, NamesWindowsTakesAsOneAreOneFile)
                   QStringList {QStringLiteral("b.csv")})
             << second;
     }
-    const app::FileContent different[] = {{path("a.csv"), "1"}, {path("a.csv.txt"), "2"}};
-    EXPECT_FALSE(app::saveWhole(different).has_value());
 
     // A replaced file keeps its attributes (ReplaceFileW), and a file of a folder that is not
     // there says which folder.
