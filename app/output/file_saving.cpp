@@ -6,6 +6,8 @@
 #include "standard_streams.h"
 #include "system_error.h"
 
+#include <QDir>
+
 #include <list>
 
 namespace app {
@@ -21,7 +23,7 @@ QString saveFailureText(const SaveFailure &failure)
     if (failure.path == kStandardOutput)
         return QStringLiteral("nie można zapisać na standardowe wyjście: ") + failure.reason;
     return QStringLiteral("nie można zapisać pliku „%1”: %2")
-        .arg(shownPath(failure.path), failure.reason);
+        .arg(QDir::toNativeSeparators(shownPath(failure.path)), failure.reason);
 }
 
 int printOutput(const QString &text)

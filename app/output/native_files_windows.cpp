@@ -106,6 +106,13 @@ bool identify(const QString &path, DWORD &type, BY_HANDLE_FILE_INFORMATION &iden
     return known || type != FILE_TYPE_DISK;
 }
 
+/** The folder of `path`, without a separator after it but for a drive's root ("C:\\"). */
+QString folderOf(const QString &path)
+{
+    const QString folder = path.left(path.lastIndexOf(u'\\'));
+    return folder.endsWith(u':') ? folder + u'\\' : folder;
+}
+
 bool sameFile(const BY_HANDLE_FILE_INFORMATION &a, const BY_HANDLE_FILE_INFORMATION &b)
 {
     return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh
@@ -160,7 +167,7 @@ QString PendingFile::check(const QByteArray &path)
         return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
     s.target = QString::fromWCharArray(full, int(length));
     s.name = QString::fromWCharArray(name);
-    s.folder = s.target.left(s.target.size() - s.name.size());
+    s.folder = folderOf(s.target);
     if (namesDevice(s.name))
         return QStringLiteral("to urządzenie, a nie zwykły plik");
     // Checked before writing: the temporary file's short name would fail only at the very end.
@@ -200,7 +207,7 @@ QString PendingFile::check(const QByteArray &path)
         return QStringLiteral("plik jest tylko do odczytu");
     if (!real.isEmpty()) {
         s.target = real;
-        s.folder = real.left(real.lastIndexOf(u'\\') + 1);
+        s.folder = folderOf(real);
     }
     return {};
 }
@@ -211,7 +218,7 @@ QString PendingFile::open(const QByteArray &path)
         return problem;
     State &s = *m_state;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = s.folder + QStringLiteral(".falorys-")
+        const QString name = QDir(s.folder).filePath(QStringLiteral(".falorys-"))
             + QString::number(QRandomGenerator::global()->generate(), 36);
         s.file = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -256,8 +263,12 @@ QString PendingFile::commit()
     State &s = *m_state;
     const std::wstring target = wide(s.target);
     const std::wstring temporary = wide(s.temporary);
-    // A replaced file keeps its attributes and who may read and write it: where it cannot, it
-    // is not replaced.
+    // A replaced file keeps its attributes (hidden, archive: set here, as ReplaceFileW leaves
+    // the new file's) and who may read and write it; where it cannot, it is not replaced.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
+        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (s.exists && !SetFileAttributesW(temporary.c_str(), s.identity.dwFileAttributes & kKept))
+        return lastReason();
     s.committed = s.exists ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
                                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                            : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
