@@ -98,6 +98,9 @@ void useCarriedApplicationFont()
         return;
     QFont font = QGuiApplication::font();
     font.setFamilies({family});
+    // Debian's own hinting (fontconfig's "slight"), also where no configuration says so: a
+    // machine without fonts of its own, the browser.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     QGuiApplication::setFont(font);
 }
 
