@@ -95,7 +95,13 @@ OptionRule settingOption(const QString &name, const QString &valueName, const QS
                          optics::Bar which, const QString &unit)
 {
     const auto bar = std::size_t(which);
-    const auto [range, unitsPerStep, offset, decimals] = optics::kBarQuantities[bar];
+    // Plain locals, not a structured binding: clang before 16 (the web build's) refuses to
+    // capture those in the lambda below.
+    const auto &quantity = optics::kBarQuantities[bar];
+    const auto range = quantity.range;
+    const auto unitsPerStep = quantity.unitsPerStep;
+    const auto offset = quantity.offset;
+    const auto decimals = quantity.decimals;
     const qint64 min = qint64(range.min) * unitsPerStep + offset;
     const qint64 max = qint64(range.max) * unitsPerStep + offset;
     const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
