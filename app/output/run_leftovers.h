@@ -28,6 +28,7 @@ private:
  * For a run that exports: a signal that ends a program (SIGTERM, SIGINT, SIGHUP) or a crash
  * ends this one by endRun(), and a file grown past `ulimit -f` fails to write instead of ending
  * the run. Once holdEndingSignals() has been called, such a signal waits for the run's end.
+ * A file limit too low for Qt to start (`ulimit -n` below 8) ends the run at once, by endRun().
  */
 void endCleanlyOnSignals();
 /** From here on the run is not ended by a signal (the files are being committed). */

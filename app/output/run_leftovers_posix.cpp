@@ -65,6 +65,17 @@ Leftover::~Leftover()
 
 void endCleanlyOnSignals()
 {
+    // Qt needs a few files of its own to start at all, and would end with words of its own.
+    constexpr rlim_t kFewestFiles = 8;
+    struct rlimit files;
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < kFewestFiles) {
+        std::snprintf(signalLines[0], sizeof signalLines[0],
+                      "falorys: za mało dozwolonych otwartych plików (ulimit -n %llu, potrzeba "
+                      "co najmniej %llu); nic nie zapisano\n",
+                      static_cast<unsigned long long>(files.rlim_cur),
+                      static_cast<unsigned long long>(kFewestFiles));
+        endRun(signalLines[0]);
+    }
     std::signal(SIGXFSZ, SIG_IGN);
     // A stack of its own, so that even a stack overflow is told.
     static char stack[64 * 1024];
