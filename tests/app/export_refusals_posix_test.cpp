@@ -271,10 +271,7 @@ TEST(FileSaving, AReplacedFileKeepsItsOwnerGroupModeAndOtherNames)
     };
     for (const Case &c : cases) {
         QTemporaryDir dir;
-        ASSERT_TRUE(QFile::setPermissions(dir.path(),
-                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadOther | QFile::ExeOther));
-        const QByteArray inDir = "cd '" + dir.path().toUtf8() + "' && umask 022 && ";
+        const QByteArray inDir = "cd '" + dir.path().toUtf8() + "' && chmod 755 . && umask 022 && ";
         ASSERT_EQ(std::system((inDir + c.setUp).constData()), 0) << c.setUp;
         const QByteArray stat = inDir + "stat -c '%U:%G %a %i' " + c.path;
         const QString before = QString::fromUtf8(shellOutput(stat));
