@@ -10,21 +10,21 @@ mode=${1:-all}
 
 packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n)
 # Cross-compiled on Debian: MinGW-w64, the Linux Qt's host tools, NSIS; the sources of the
-# static Qt and of libjpeg come through apt.
+# static Qt and of Google Benchmark come through apt.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)
 if [ "$mode" = windows ]; then
     packages+=("${windows_packages[@]}")
 else
-    packages+=(g++ pkg-config libgl-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core fontconfig)
+    packages+=(g++ pkg-config libgl-dev fonts-liberation2 fonts-dejavu-core fontconfig)
 fi
 if [ "$mode" = all ]; then
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick libx11-dev
         locales
-        clang libclang-rt-14-dev clang-format valgrind
+        clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
-        "${windows_packages[@]}" wine wine64 libjpeg-turbo-progs
+        "${windows_packages[@]}" wine wine64
     )
 fi
 
