@@ -13,6 +13,7 @@
 #include "memo.h"
 #include "pattern_tool_tip.h"
 #include "radio_group.h"
+#include "readouts.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
 #include "scroll_ranges.h"
@@ -203,17 +204,22 @@ void TForm1::nameForScreenReaders()
         QString name;
         QString description;
     };
+    const auto rangeOf = [](optics::Bar bar) {
+        return QString::fromStdString(optics::valuesText(bar).range());
+    };
     const Naming namings[] = {
         {suwak1, Label5, QStringLiteral("Długość fali"),
-         QStringLiteral("Długość fali światła w nanometrach, od 380 do 760 nm, co 1 nm")},
+         QStringLiteral("Długość fali światła w nanometrach, ") + rangeOf(optics::Bar::Wavelength)},
         {suwak2, Label2, QStringLiteral("Odległość szczelin"),
-         QStringLiteral("Odległość między szczelinami w milimetrach, od 0,020 do 0,040 mm, "
-                        "co 0,001 mm")},
+         QStringLiteral("Odległość między szczelinami w milimetrach, ")
+             + rangeOf(optics::Bar::Separation)},
         {suwak3, Label3, QStringLiteral("Odległość od ekranu"),
-         QStringLiteral("Odległość szczelin od ekranu w metrach, od 1,50 do 2,00 m, co 0,01 m")},
+         QStringLiteral("Odległość szczelin od ekranu w metrach, ")
+             + rangeOf(optics::Bar::Distance)},
         {suwak_a, Label4, QStringLiteral("Szerokość szczelin"),
-         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, od 1000 do 10000 nm, "
-                        "co 100 nm; nieczynny przy bardzo wąskich szczelinach")},
+         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, ")
+             + rangeOf(optics::Bar::SlitWidth)
+             + QStringLiteral("; nieczynny przy bardzo wąskich szczelinach")},
         {opcje1, nullptr, QStringLiteral("Opcje"),
          QStringLiteral("Szerokość szczelin: ustawiana suwakiem albo bardzo mała")},
         {opcje1->button(0), nullptr, QStringLiteral("Szerokość szczelin regulowana"),
