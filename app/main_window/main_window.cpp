@@ -17,7 +17,6 @@
 #include "screen_strip.h"
 #include "scroll_bar.h"
 #include "scroll_ranges.h"
-#include "window_placement.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -282,7 +281,6 @@ void TForm1::FormCreate(QObject * /*Sender*/)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     adjustSize();
-    app::showCentred(*this);
 }
 
 void TForm1::FormPaint(QObject * /*Sender*/)
@@ -363,7 +361,15 @@ optics::Setting TForm1::setting() const
 
 QImage TForm1::picture() const
 {
-    return m_clientArea->picture();
+    if (!isVisible())
+        return m_clientArea->picture();
+    // The keyboard focus and the pointer's hover belong to the moment, not to the setting: a
+    // hidden twin at the same setting, holding the same image, has neither, so that the shown
+    // window's picture is its export's, byte for byte, and the window itself is left alone.
+    TForm1 twin;
+    twin.setSetting(setting());
+    twin.m_clientArea->image() = m_clientArea->image();
+    return twin.m_clientArea->picture();
 }
 
 void TForm1::setSetting(const optics::Setting &setting)
