@@ -27,7 +27,7 @@ public:
     DisplayCheck &operator=(const DisplayCheck &) = delete;
 
 private:
-    QtMessageHandler m_previous;
+    [[maybe_unused]] QtMessageHandler m_previous; // unused where there is no display to check
 };
 
 } // namespace app

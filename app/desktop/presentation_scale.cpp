@@ -3,8 +3,6 @@
 
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,9 +12,6 @@
 namespace app {
 
 namespace {
-
-// Where the state of a restart travels; no user sets it.
-const char *const kRestartVariable = "FALORYS_RESTART_STATE";
 
 // A desktop's frame before the window has one: borders and a title bar, in device pixels.
 constexpr QSize kUsualFrame {16, 48};
@@ -63,24 +58,6 @@ int largestFittingScaleBeforeShowing(QSize clientSize, int factor)
     const qreal ratio = screen->devicePixelRatio();
     return largestFittingScale(window, kUsualFrame, screen->availableGeometry().size() * ratio,
                                ratio / factor);
-}
-
-bool restartAtScale(int factor, const QStringList &arguments, const RestartState &state)
-{
-    QStringList next = arguments;
-    next << QStringLiteral("--scale") << QString::number(factor);
-    QStringList values;
-    for (int position : state.setting.positions)
-        values << QString::number(position);
-    values << QString::number(int(state.setting.narrowSlits)) << QString::number(state.centre.x())
-           << QString::number(state.centre.y());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kRestartVariable), values.join(u' '));
-    QProcess process;
-    process.setProgram(QCoreApplication::applicationFilePath());
-    process.setArguments(next);
-    process.setProcessEnvironment(environment);
-    return process.startDetached();
 }
 
 std::optional<RestartState> takeRestartState()

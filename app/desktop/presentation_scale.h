@@ -14,6 +14,9 @@ class QWidget;
 
 namespace app {
 
+/** Where the state of a restart travels between processes; no user sets it. */
+inline constexpr char kRestartVariable[] = "FALORYS_RESTART_STATE";
+
 /**
  * Presentation size is Qt's own scale factor (QT_SCALE_FACTOR): every window, menu, dialog,
  * tooltip and style metric N times larger. Qt reads it once, when the application object is
@@ -47,7 +50,8 @@ struct RestartState
 /**
  * Starts the program again at presentation size `factor` with `arguments` (Qt's options the
  * program was started with) and `state`. Returns false where the new process could not be
- * started; the caller then carries on as it is.
+ * started (always in a browser, whose own zoom is the presentation size there); the caller then
+ * carries on as it is.
  */
 bool restartAtScale(int factor, const QStringList &arguments, const RestartState &state);
 

@@ -5,7 +5,9 @@
 
 #include <QBuffer>
 
-#include <charconv>
+#include <QLocale>
+
+#include <cmath>
 
 namespace app {
 
@@ -29,15 +31,34 @@ QString csvField(const QString &text)
     return u'"' + quoted + u'"';
 }
 
-/** The shortest text that reads back as exactly `value`, with a dot, whatever the locale. */
-QByteArray exactDouble(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QByteArray(buffer, end - buffer);
-}
-
 } // namespace
+
+QByteArray shortestText(double value)
+{
+    // Qt's shortest digits in scientific form, "-d.ddde-05": every build's library has them,
+    // where std::to_chars(double) is missing from the web build's.
+    const bool negative = std::signbit(value); // Qt drops the sign of −0
+    const QByteArray e = QByteArray::number(std::abs(value), 'e', QLocale::FloatingPointShortest);
+    const qsizetype at = e.indexOf('e');
+    if (at < 0)
+        return e; // inf, nan
+    QByteArray digits = e.left(at);
+    digits.replace('.', "");
+    const int exponent = e.mid(at + 1).toInt();
+    const auto count = int(digits.size());
+    QByteArray fixed;
+    if (exponent >= count - 1) // whole: every digit, as printf's %.0f writes it
+        fixed = QByteArray::number(std::abs(value), 'f', 0);
+    else if (exponent >= 0)
+        fixed = digits.left(exponent + 1) + '.' + digits.mid(exponent + 1);
+    else
+        fixed = "0." + QByteArray(-exponent - 1, '0') + digits;
+    QByteArray scientific = digits.left(1) + (count > 1 ? '.' + digits.mid(1) : QByteArray())
+        + (exponent < 0 ? "e-" : "e+")
+        + QByteArray::number(std::abs(exponent)).rightJustified(2, '0');
+    // As std::to_chars: the shorter of the two, fixed where they tie.
+    return (negative ? "-" : "") + (fixed.size() <= scientific.size() ? fixed : scientific);
+}
 
 QString defaultFileName(const optics::Setting &s, const QString &extension)
 {
@@ -68,7 +89,7 @@ QByteArray patternCsv(const optics::Setting &s, std::span<const PatternColumn> c
     QByteArray csv = quoted.join(u',').toUtf8() + "\r\n";
     csv.reserve(csv.size() + qsizetype(columns.size()) * 40);
     for (const PatternColumn &c : columns) {
-        csv += QByteArray::number(c.xMm) + ',' + exactDouble(c.intensity) + ','
+        csv += QByteArray::number(c.xMm) + ',' + shortestText(c.intensity) + ','
             + QByteArray::number(c.colour & 0xFF) + ',' + QByteArray::number(c.colour >> 8 & 0xFF)
             + ',' + QByteArray::number(c.colour >> 16 & 0xFF) + "\r\n";
     }

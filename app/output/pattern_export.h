@@ -33,6 +33,12 @@ QString defaultFileName(const optics::Setting &setting, const QString &extension
  */
 QByteArray patternCsv(const optics::Setting &setting, std::span<const PatternColumn> columns);
 
+/**
+ * The shortest text that reads back as exactly `value`, with a dot whatever the locale: fixed or
+ * scientific notation, whichever is shorter (fixed in a tie), as std::to_chars writes it.
+ */
+QByteArray shortestText(double value);
+
 /** The image as the bytes of a PNG file. */
 QByteArray pngBytes(const QImage &image);
 

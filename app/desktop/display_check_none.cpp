@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Windows: a program always runs on a desktop, so there is no display to look for.
+// Windows and the browser: a program always runs on a desktop or in its page, so there is no
+// display to look for.
 #include "display_check.h"
 
 namespace app {
