@@ -142,12 +142,11 @@ int main(int argc, char **argv)
         return app::writeExports(Form1, app::nativeOptionValue(native, "export-png"),
                                  app::nativeOptionValue(native, "export-csv"));
     }
-    if (restart) {
+    // Shown only now: an export never makes a window appear.
+    app::showCentred(Form1);
+    if (restart)
         app::placeOnScreen(Form1, restart->centre / Form1.devicePixelRatio());
-    } else if (scale > 1) {
-        app::centreOnScreen(Form1);
-    }
-    app::PresentationZoom zoom(Form1, scale, app::toolkitOptions(arguments));
+    new app::PresentationZoom(Form1, scale, app::toolkitOptions(arguments)); // the window's child
     // The start-up measurement (bench/startup) ends at the first complete paint.
     app::FirstPaintReport firstPaintReport;
     if (qEnvironmentVariableIntValue("FALORYS_EXIT_AFTER_FIRST_PAINT") == 1)

@@ -5,6 +5,7 @@
 #include "graph_captions.h"
 #include "intensity_graph.h"
 #include "intensity_profile.h"
+#include "readouts.h"
 #include "screen_strip.h"
 
 #include <benchmark/benchmark.h>

@@ -13,24 +13,6 @@ target_sources(falorys PRIVATE "${PROJECT_BINARY_DIR}/falorys.rc")
 set_source_files_properties("${PROJECT_BINARY_DIR}/falorys.rc" TARGET_DIRECTORY falorys
     PROPERTIES OBJECT_DEPENDS "${FALORYS_ICON};${FALORYS_MANIFEST}")
 # build/windows/falorys.exe: the file a user copies to a USB stick.
-# The side picture is decoded by libjpeg itself. Qt's JPEG reader would bring the static Qt's own
-# libjpeg, whose functions, linked first, took the place of ours and refused our calls: it is left
-# out of every executable (the program, the tests, the benchmarks), once all are defined.
-function(falorys_without_qt_jpeg directory)
-    get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
-    foreach(target IN LISTS targets)
-        get_target_property(type ${target} TYPE)
-        if(type STREQUAL "EXECUTABLE")
-            qt_import_plugins(${target} EXCLUDE Qt6::QJpegPlugin)
-        endif()
-    endforeach()
-    get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
-    foreach(subdirectory IN LISTS subdirectories)
-        falorys_without_qt_jpeg(${subdirectory})
-    endforeach()
-endfunction()
-cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR}
-               CALL falorys_without_qt_jpeg ${PROJECT_SOURCE_DIR})
 # Without symbols: what is shipped, not what is debugged.
 target_link_options(falorys PRIVATE -s)
 set_target_properties(falorys PROPERTIES WIN32_EXECUTABLE ON

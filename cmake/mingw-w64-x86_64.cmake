@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 g++ (posix threads). Libraries are
 # looked up only in MinGW's own tree and in the prefixes given with CMAKE_PREFIX_PATH (the static
-# Qt, libjpeg), never in the Linux system's.
+# Qt, Google Benchmark), never in the Linux system's.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

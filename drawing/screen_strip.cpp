@@ -13,8 +13,6 @@ namespace drawing {
 
 namespace {
 
-constexpr int kMaxDecimals = 18;
-
 // A colour component scaled by the intensity: the product in extended precision, rounded to
 // the nearest integer with ties to even.
 int scaledComponent(std::int32_t entry, double intensity)
@@ -23,48 +21,6 @@ int scaledComponent(std::int32_t entry, double intensity)
 }
 
 } // namespace
-
-QString formatFixed(long double value, int decimals, QChar separator)
-{
-    decimals = std::clamp(decimals, 0, kMaxDecimals);
-    long double power = 1; // 10^decimals, exact up to 10^27
-    for (int i = 0; i < decimals; ++i)
-        power *= 10;
-    const long double scaled = value * power;
-    if (!(std::fabs(scaled) < 0x1p62L)) {
-        // Far outside anything the program shows: the library's formatting is good enough.
-        QString text = QString::number(double(value), 'f', decimals);
-        return text.replace(QLatin1Char('.'), separator);
-    }
-    const long long units = std::llround(scaled);
-    QString digits = QString::number(units < 0 ? -units : units);
-    if (digits.size() <= decimals)
-        digits.prepend(QString(decimals + 1 - digits.size(), QLatin1Char('0')));
-    if (decimals > 0)
-        digits.insert(digits.size() - decimals, separator);
-    if (units < 0)
-        digits.prepend(QLatin1Char('-'));
-    return digits;
-}
-
-void drawReadouts(Surface &window, const optics::Setting &setting, QChar decimalSeparator)
-{
-    window.font().name = QStringLiteral("Arial");
-    window.font().height = -12;
-    window.brush().colour = clBtnFace;
-
-    using optics::Bar;
-    // With "a <<" the slit width readout still shows the scroll bar.
-    window.TextOut(536, 202,
-                   QString::number(setting.units(Bar::Wavelength)) + QStringLiteral(" [nm]"));
-    window.TextOut(548, 246,
-                   formatFixed(setting.value(Bar::Separation), 3, decimalSeparator)
-                       + QStringLiteral(" [mm]"));
-    window.TextOut(560, 291,
-                   formatFixed(setting.value(Bar::Distance), 2, decimalSeparator)
-                       + QStringLiteral(" [m]"));
-    window.TextOut(554, 336, QString::number(setting.slitWidthNm()) + QStringLiteral(" [nm]  "));
-}
 
 Colour stripColour(const optics::IntensityProfile &profile, const optics::SpectrumTables &tables,
                    int x)

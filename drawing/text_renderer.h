@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "font.h"
 #include "raster_target.h"
-#include "surface.h"
 
 #include <QFont>
 #include <QFontMetrics>

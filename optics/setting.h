@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "decimals.h"
 #include "intensity.h"
 #include "scroll_ranges.h"
 #include "spectrum.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace optics {
 
@@ -22,15 +25,52 @@ struct BarQuantity
     int unitsPerStep;
     int offset;
     int decimals;
+    std::string_view unit; ///< as the program writes it after a value: "nm", "mm", "m"
+
+    constexpr long long unitsAt(int position) const
+    {
+        return (long long)position * unitsPerStep + offset;
+    }
 };
 
 /** λ [nm] from suwak1, d [mm] from suwak2, L [m] from suwak3, a [nm] from suwak_a. */
 inline constexpr std::array<BarQuantity, 4> kBarQuantities {{
-    {kSuwak1Range, 1, 379, 0},
-    {kSuwak2Range, 1, 0, 3},
-    {kSuwak3Range, 1, -20, 2},
-    {kSuwakARange, 100, 0, 0},
+    {kSuwak1Range, 1, kWavelengthOffsetNm, 0, "nm"},
+    {kSuwak2Range, 1, 0, 3, "mm"},
+    {kSuwak3Range, 1, -20, 2, "m"},
+    {kSuwakARange, 100, 0, 0, "nm"},
 }};
+
+/** Where a typed value puts its scroll bar: a position, or why it puts it nowhere. */
+struct Placement
+{
+    enum class Kind { Position, OutOfRange, OffStep };
+    Kind kind;
+    int position = 0; ///< for Kind::Position
+};
+
+/**
+ * The position of `bar` that stands for `units` whole units of its quantity's last decimal;
+ * `finer` says the typed value had nonzero digits beyond those decimals (it then lies between
+ * two steps, or beyond the largest value).
+ */
+Placement placeOnBar(Bar bar, long long units, bool finer);
+
+/** The values a scroll bar offers, in the program's words, with a decimal comma. */
+struct BarValuesText
+{
+    std::string min; ///< "0,020"
+    std::string max; ///< "0,040"
+    std::string step; ///< "0,001"
+    std::string_view unit; ///< "mm"
+
+    /** "od 0,020 do 0,040 mm, co 0,001 mm" */
+    std::string range() const;
+    /** "0,001 mm" */
+    std::string stepWithUnit() const;
+};
+
+BarValuesText valuesText(Bar bar);
 
 /**
  * One setting of the experiment: the positions of the four scroll bars and the option "a <<",
@@ -49,7 +89,7 @@ struct Setting
     int units(Bar bar) const
     {
         const BarQuantity &q = kBarQuantities[std::size_t(bar)];
-        return position(bar) * q.unitsPerStep + q.offset;
+        return int(q.unitsAt(position(bar)));
     }
 
     /** The bar's quantity in extended precision: λ [nm], d [mm], L [m], a [nm]. */

@@ -41,7 +41,7 @@ void widmo(SpectrumTables &t)
         } else { // 698..760 nm: deep red darkening
             r = 255 - 2 * (i - 318);
         }
-        t.tab_lambda[i] = i + 379;
+        t.tab_lambda[i] = i + kWavelengthOffsetNm;
         t.tab_r[i] = r;
         t.tab_g[i] = g;
         t.tab_b[i] = b;

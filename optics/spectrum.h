@@ -8,6 +8,8 @@ namespace optics {
 
 /** Number of selectable wavelengths: 380 to 760 nm in steps of 1 nm. */
 inline constexpr int kSpectrumSize = 381;
+/** Entry i of the tables (and position i of the wavelength's scroll bar) is i + this [nm]. */
+inline constexpr int kWavelengthOffsetNm = 379;
 
 /**
  * The visible-spectrum colour table: four parallel arrays indexed 1 to 381 (entry 0 is unused

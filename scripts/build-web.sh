@@ -55,7 +55,6 @@ fi
 # emscripten) and NODE_PATH (emscripten's optimiser needs Debian's acorn).
 . "$qt/env.sh"
 "$qt/bin/qt-cmake" -G Ninja -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
-    -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS=OFF -DFALORYS_BUILD_BENCHMARKS=OFF \
-    -DJPEG_INCLUDE_DIR="$qt/include/QtBundledLibjpeg" -DJPEG_LIBRARY="$qt/lib/libQt6BundledLibjpeg.a"
+    -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS=OFF -DFALORYS_BUILD_BENCHMARKS=OFF
 cmake --build build/web -j "$jobs"
 ls -l build/web/falorys.html build/web/falorys.js build/web/falorys.wasm

@@ -9,7 +9,7 @@
 # scripts/windows/build-qt.sh's recipe), the cache folder of an earlier run, the ready build in
 # ../shared/windows/ beside the repository (or beside the one it was cloned from), or else it is
 # built from Debian's source (about 40 minutes on 2 cores) into the cache folder, where later
-# runs find it. libjpeg likewise.
+# runs find it. Google Benchmark likewise.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -56,11 +56,10 @@ else
     fi
 fi
 
-# The libraries built from Debian's sources: libjpeg for the program, Google Benchmark for the
-# benchmarks run under Wine.
+# Google Benchmark, built from Debian's source, for the benchmarks run under Wine.
 tests=${FALORYS_WINDOWS_TESTS:-ON}
 libraries=("$qt")
-for library in libjpeg-turbo-2.1.5 $([ "$tests" = OFF ] || echo benchmark-1.7.1); do
+for library in $([ "$tests" = OFF ] || echo benchmark-1.7.1); do
     prefix=$cache/$library-mingw-w64-static
     if ! complete "$prefix"; then
         rm -rf "$prefix"

@@ -11,7 +11,7 @@ mode=${1:-all}
 
 packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n)
 # Cross-compiled on Debian: MinGW-w64, the Linux Qt's host tools, NSIS; the sources of the
-# static Qt and of libjpeg come through apt.
+# static Qt and of Google Benchmark come through apt.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)
 # Debian's emscripten (and its acorn, for a node that is not Debian's); the faces the program
 # carries, built into it; the browser and its driver for the browser's tests.
@@ -21,7 +21,7 @@ if [ "$mode" = windows ]; then
 elif [ "$mode" = web ]; then
     packages+=("${web_packages[@]}")
 else
-    packages+=(g++ pkg-config libgl-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core fontconfig)
+    packages+=(g++ pkg-config libgl-dev fonts-liberation2 fonts-dejavu-core fontconfig)
 fi
 if [ "$mode" = all ]; then
     packages+=(
@@ -31,9 +31,9 @@ if [ "$mode" = all ]; then
         # ghostscript's URW faces, which many packages bring: fontconfig then answers otherwise
         # for some classic faces, and the tests must pass where they are
         fonts-urw-base35
-        clang libclang-rt-14-dev clang-format valgrind
+        clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
-        "${windows_packages[@]}" wine wine64 libjpeg-turbo-progs
+        "${windows_packages[@]}" wine wine64
         "${web_packages[@]}" chromium chromium-driver python3-selenium
     )
 fi

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh run
 
-# The program alone: the tests and benchmarks need more packages (scripts/test.sh builds them).
-cmake --preset default -DFALORYS_BUILD_TESTS=OFF -DFALORYS_BUILD_BENCHMARKS=OFF
-cmake --build --preset default -j "$(nproc)" --target falorys
-exec build/default/app/falorys "$@"
+# The program alone, in a build of its own (build/run): the tests and benchmarks need more
+# packages, and scripts/test.sh's build/default keeps them.
+cmake --preset run
+cmake --build --preset run -j "$(nproc)" --target falorys
+exec build/run/app/falorys "$@"

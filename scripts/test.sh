@@ -18,9 +18,6 @@ cmake --preset asan -DFALORYS_WERROR=ON
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
-# A minute of libFuzzer on the JPEG decoder, built apart with clang.
-bash scripts/fuzz.sh 60
-
 # The Windows program and its installer, cross-built, and their tests under Wine (the same
 # GoogleTest suites, the program against this Linux build, the installer).
 bash scripts/build-windows.sh

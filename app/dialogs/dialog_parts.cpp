@@ -2,10 +2,9 @@
 #include "dialog_parts.h"
 
 #include "font_mapping.h"
-#include "jpeg_picture.h"
-#include "side_picture.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
@@ -63,9 +62,10 @@ QLabel *addSidePicture(QWidget *parent, QPoint position)
     auto *picture = new QLabel(parent);
     picture->setAccessibleName(QStringLiteral("Ozdobny pasek z godłem programu"));
     picture->setGeometry(QRect(position, QSize(54, 285)));
-    if (const auto image = decodeJpeg(sidePictureJpeg())) {
-        picture->setPixmap(QPixmap::fromImage(*image));
-        picture->resize(image->size());
+    const QImage image(QStringLiteral(":/side_picture.jpg"));
+    if (!image.isNull()) {
+        picture->setPixmap(QPixmap::fromImage(image));
+        picture->resize(image.size());
     }
     return picture;
 }

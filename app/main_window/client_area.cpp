@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "client_area.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QHoverEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -52,31 +50,13 @@ void ClientArea::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-QImage ClientArea::picture()
+QImage ClientArea::picture() const
 {
     // Device pixel ratio 1 whatever the screen's: the picture is the area at 1x.
     QImage picture(m_image.size(), QImage::Format_RGB32);
     QPainter painter(&picture);
-    // The keyboard focus and the pointer's hover belong to the moment, not to the setting: the
-    // picture shows neither, so that the window's copy is the export's, byte for byte. A hover
-    // let go of here comes back with the pointer's next move.
-    QWidget *const focused = QApplication::focusWidget();
-    const bool focusInArea = focused && isAncestorOf(focused);
-    if (focusInArea)
-        focused->clearFocus();
-    QList<QWidget *> underMouse;
-    for (QWidget *w : findChildren<QWidget *>()) {
-        QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(-1, -1), QPointF(-1, -1));
-        QCoreApplication::sendEvent(w, &leave);
-        if (w->testAttribute(Qt::WA_UnderMouse))
-            underMouse << w;
-        w->setAttribute(Qt::WA_UnderMouse, false);
-    }
-    render(&painter);
-    for (QWidget *w : underMouse)
-        w->setAttribute(Qt::WA_UnderMouse, true);
-    if (focusInArea)
-        focused->setFocus(Qt::OtherFocusReason);
+    // Rendering paints into the picture only; the widget and its controls stay as they are.
+    const_cast<ClientArea *>(this)->render(&painter);
     return picture;
 }
 

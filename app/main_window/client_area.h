@@ -30,10 +30,10 @@ public:
     const QImage &image() const { return m_image; }
 
     /**
-     * What the area shows at 1x: the image with the controls on it, at device pixel ratio 1
-     * whatever the screen's, without the keyboard focus or the pointer's hover.
+     * What the area shows at 1x: the image with the controls on it as they are drawn, at device
+     * pixel ratio 1 whatever the screen's.
      */
-    QImage picture();
+    QImage picture() const;
 
     /** Makes the next paint rebuild the whole image first. */
     void invalidate();

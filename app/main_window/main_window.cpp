@@ -13,10 +13,10 @@
 #include "memo.h"
 #include "pattern_tool_tip.h"
 #include "radio_group.h"
+#include "readouts.h"
 #include "screen_strip.h"
 #include "scroll_bar.h"
 #include "scroll_ranges.h"
-#include "window_placement.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -203,17 +203,22 @@ void TForm1::nameForScreenReaders()
         QString name;
         QString description;
     };
+    const auto rangeOf = [](optics::Bar bar) {
+        return QString::fromStdString(optics::valuesText(bar).range());
+    };
     const Naming namings[] = {
         {suwak1, Label5, QStringLiteral("Długość fali"),
-         QStringLiteral("Długość fali światła w nanometrach, od 380 do 760 nm, co 1 nm")},
+         QStringLiteral("Długość fali światła w nanometrach, ") + rangeOf(optics::Bar::Wavelength)},
         {suwak2, Label2, QStringLiteral("Odległość szczelin"),
-         QStringLiteral("Odległość między szczelinami w milimetrach, od 0,020 do 0,040 mm, "
-                        "co 0,001 mm")},
+         QStringLiteral("Odległość między szczelinami w milimetrach, ")
+             + rangeOf(optics::Bar::Separation)},
         {suwak3, Label3, QStringLiteral("Odległość od ekranu"),
-         QStringLiteral("Odległość szczelin od ekranu w metrach, od 1,50 do 2,00 m, co 0,01 m")},
+         QStringLiteral("Odległość szczelin od ekranu w metrach, ")
+             + rangeOf(optics::Bar::Distance)},
         {suwak_a, Label4, QStringLiteral("Szerokość szczelin"),
-         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, od 1000 do 10000 nm, "
-                        "co 100 nm; nieczynny przy bardzo wąskich szczelinach")},
+         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, ")
+             + rangeOf(optics::Bar::SlitWidth)
+             + QStringLiteral("; nieczynny przy bardzo wąskich szczelinach")},
         {opcje1, nullptr, QStringLiteral("Opcje"),
          QStringLiteral("Szerokość szczelin: ustawiana suwakiem albo bardzo mała")},
         {opcje1->button(0), nullptr, QStringLiteral("Szerokość szczelin regulowana"),
@@ -276,7 +281,6 @@ void TForm1::FormCreate(QObject * /*Sender*/)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     adjustSize();
-    app::showCentred(*this);
 }
 
 void TForm1::FormPaint(QObject * /*Sender*/)
@@ -357,7 +361,15 @@ optics::Setting TForm1::setting() const
 
 QImage TForm1::picture() const
 {
-    return m_clientArea->picture();
+    if (!isVisible())
+        return m_clientArea->picture();
+    // The keyboard focus and the pointer's hover belong to the moment, not to the setting: a
+    // hidden twin at the same setting, holding the same image, has neither, so that the shown
+    // window's picture is its export's, byte for byte, and the window itself is left alone.
+    TForm1 twin;
+    twin.setSetting(setting());
+    twin.m_clientArea->image() = m_clientArea->image();
+    return twin.m_clientArea->picture();
 }
 
 void TForm1::setSetting(const optics::Setting &setting)

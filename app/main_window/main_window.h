@@ -41,13 +41,14 @@ class TForm1 : public QMainWindow, public app::PatternSource
     Q_OBJECT
 
 public:
-    /** Builds the window and its controls and runs FormCreate, which shows it. */
+    /** Builds the window and its controls and runs FormCreate; `main` shows it. */
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
     /** The setting the scroll bars and the option group stand at. */
     optics::Setting setting() const override;
-    /** What the client area shows at 1x, controls included. */
+    /** What the client area shows at 1x, controls included, without the keyboard focus or the
+        pointer's hover; the window itself is left as it is. */
     QImage picture() const override;
 
     /**

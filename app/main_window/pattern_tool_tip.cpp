@@ -2,6 +2,7 @@
 #include "pattern_tool_tip.h"
 
 #include "intensity_graph.h"
+#include "readouts.h"
 #include "screen_strip.h"
 
 #include <QHelpEvent>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "screen_strip.h"
 #include "setting.h"
 
 #include <QCommandLineParser>
@@ -78,55 +77,33 @@ Decimal readDecimal(QStringView text, int decimals)
     return d;
 }
 
-/** `units` of the last of `decimals` decimals as text with a decimal comma. */
-QString unitsText(qint64 units, int decimals)
-{
-    long double scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    return drawing::formatFixed((long double)units / scale, decimals, u',');
-}
-
-/**
- * A setting that moves scroll bar `bar`: the value in units of its last decimal is
- * position × `unitsPerStep` + `offset`, so the grid of values is exactly the bar's positions.
- */
+/** A setting that moves scroll bar `which` to the position its value stands for. */
 OptionRule settingOption(const QString &name, const QString &valueName, const QString &what,
-                         optics::Bar which, const QString &unit)
+                         optics::Bar which)
 {
-    const auto bar = std::size_t(which);
-    // Plain locals, not a structured binding: clang before 16 (the web build's) refuses to
-    // capture those in the lambda below.
-    const auto &quantity = optics::kBarQuantities[bar];
-    const auto range = quantity.range;
-    const auto unitsPerStep = quantity.unitsPerStep;
-    const auto offset = quantity.offset;
-    const auto decimals = quantity.decimals;
-    const qint64 min = qint64(range.min) * unitsPerStep + offset;
-    const qint64 max = qint64(range.max) * unitsPerStep + offset;
-    const QString step = unitsText(unitsPerStep, decimals) + u' ' + unit;
-    const QString allowed =
-        QStringLiteral("dozwolone wartości: od %1 do %2 %3, co %4")
-            .arg(unitsText(min, decimals), unitsText(max, decimals), unit, step);
+    const optics::BarValuesText values = optics::valuesText(which);
+    const QString step = QString::fromStdString(values.stepWithUnit());
+    const QString range = QString::fromStdString(values.range());
+    const QString allowed = QStringLiteral("dozwolone wartości: ") + range;
+    const int decimals = optics::kBarQuantities[std::size_t(which)].decimals;
     auto apply = [=](const QString &value, StartOptions &options) -> QString {
         const Decimal d = readDecimal(value, decimals);
         const QString shown = value.trimmed();
         if (!d.isNumber)
             return QStringLiteral("„%1” nie jest liczbą; %2").arg(value, allowed);
-        if (d.units < min || d.units > max || (d.finer && d.units == max))
+        const optics::Placement place = optics::placeOnBar(which, d.units, d.finer);
+        switch (place.kind) {
+        case optics::Placement::Kind::OutOfRange:
             return QStringLiteral("%1 jest poza zakresem; %2").arg(shown, allowed);
-        if (d.finer || (d.units - offset) % unitsPerStep != 0)
+        case optics::Placement::Kind::OffStep:
             return QStringLiteral("%1 nie pasuje do kroku %2; %3").arg(shown, step, allowed);
-        options.positions[bar] = int((d.units - offset) / unitsPerStep);
+        case optics::Placement::Kind::Position:
+            break;
+        }
+        options.positions[std::size_t(which)] = place.position;
         return {};
     };
-    return {{name},
-            valueName,
-            what + QStringLiteral(": od ") + unitsText(min, decimals) + QStringLiteral(" do ")
-                + unitsText(max, decimals) + u' ' + unit + QStringLiteral(", co ") + step,
-            apply,
-            allowed,
-            true};
+    return {{name}, valueName, what + QStringLiteral(": ") + range, apply, allowed, true};
 }
 
 OptionRule fileOption(const QString &name, const QString &help, QString StartOptions::*path)
@@ -156,17 +133,13 @@ const std::vector<OptionRule> &optionRules()
          {},
          {}},
         settingOption(QStringLiteral("lambda"), QStringLiteral("NM"),
-                      QStringLiteral("długość fali"), optics::Bar::Wavelength,
-                      QStringLiteral("nm")),
+                      QStringLiteral("długość fali"), optics::Bar::Wavelength),
         settingOption(QStringLiteral("d"), QStringLiteral("MM"),
-                      QStringLiteral("odległość szczelin"), optics::Bar::Separation,
-                      QStringLiteral("mm")),
+                      QStringLiteral("odległość szczelin"), optics::Bar::Separation),
         settingOption(QStringLiteral("L"), QStringLiteral("M"),
-                      QStringLiteral("odległość od ekranu"), optics::Bar::Distance,
-                      QStringLiteral("m")),
+                      QStringLiteral("odległość od ekranu"), optics::Bar::Distance),
         settingOption(QStringLiteral("a"), QStringLiteral("NM"),
-                      QStringLiteral("szerokość szczelin"), optics::Bar::SlitWidth,
-                      QStringLiteral("nm")),
+                      QStringLiteral("szerokość szczelin"), optics::Bar::SlitWidth),
         {{QStringLiteral("a-small")},
          {},
          QStringLiteral("bardzo wąskie szczeliny (opcja „a << λ”)"),

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_export.h"
 
-#include "screen_strip.h"
+#include "readouts.h"
 
 #include <QBuffer>
 

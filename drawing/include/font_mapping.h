@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface.h"
+#include "font.h"
 
 #include <QFont>
 #include <QString>

@@ -138,6 +138,7 @@ template<typename Dialog, typename Check>
 void expectOpenedFromMenu(const char *item, Check check)
 {
     TForm1 main;
+    main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(testing::Message() << "opening " << opening);

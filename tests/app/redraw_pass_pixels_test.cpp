@@ -7,8 +7,8 @@
 #include "graph_captions.h"
 #include "main_window_support.h"
 #include "radio_group.h"
+#include "readouts.h"
 #include "reference_model.h"
-#include "screen_strip.h"
 #include "surface.h"
 
 #include <QScrollBar>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "readouts.h"
 #include "renderer_fixtures.h"
 #include "screen_strip.h"
 

@@ -48,7 +48,7 @@ name_and_address='^.+ <.+@.+>$'
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
 for needed in fonts-liberation2 fonts-dejavu-core libqt6core6 libqt6gui6 libqt6widgets6 \
-    libjpeg libc6 libstdc++6; do
+    libc6 libstdc++6; do
     [[ ",$depends" =~ ,\ ?"$needed"[a-z0-9.+-]*(\ \(|,|$) ]] ||
         fail "Depends lacks $needed: $depends"
 done

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 using reference::tables;
 
 TEST(Setting, PositionsStandForTheirQuantities)
@@ -40,4 +42,19 @@ TEST(Setting, PositionsStandForTheirQuantities)
     EXPECT_EQ(high.d_mm, 0.04);
     EXPECT_EQ(high.L_m, 2.0);
     EXPECT_EQ(high.a_nm, 10000);
+}
+
+TEST(Setting, RangesAreStatedAsTheManualPageStatesThem)
+{
+    EXPECT_EQ(optics::valuesText(optics::Bar::Wavelength).range(), "od 380 do 760 nm, co 1 nm");
+    QFile page(QStringLiteral(":/tests/falorys.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll());
+    for (const optics::Bar bar : {optics::Bar::Wavelength, optics::Bar::Separation,
+                                  optics::Bar::Distance, optics::Bar::SlitWidth}) {
+        const optics::BarValuesText v = optics::valuesText(bar);
+        // The page's table gives the unit in words before the numbers.
+        const std::string row = "od " + v.min + " do " + v.max + ", co " + v.step + '.';
+        EXPECT_TRUE(manual.contains(QString::fromStdString(row))) << row;
+    }
 }

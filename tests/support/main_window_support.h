@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "memo.h"
 #include "radio_group.h"
+#include "window_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +55,10 @@ inline Controls controlsOf(const TForm1 &form)
 /** A colour no renderer uses, painted into the client image to see what gets drawn over. */
 inline constexpr QRgb kMarker = 0xFF010203;
 
-/** Waits until the window is on the screen and its client area has been painted once. */
+/** Shows the window as the program does and waits until its client area has been painted once. */
 inline void showAndPaint(TForm1 &form)
 {
+    app::showCentred(form);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)) << "the main window never appeared";
     form.clientArea()->update();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.clientArea()->rebuildPending(); }))

@@ -3,8 +3,8 @@
 # The Windows program under Wine against the Linux build at the same settings: its exports write
 # the same picture and data, its window shows the same picture, a bad option ends with code 2
 # and writes nothing, a path with Polish letters and spaces works, and the About window shows
-# the side picture as Linux's libjpeg decodes it.
-# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION SIDE_PICTURE.jpg
+# the side picture as recorded (tests/app/side_picture_decoded.png).
+# Usage: falorys_e2e.sh FALORYS.EXE LINUX_FALORYS SESSION SIDE_PICTURE.png
 set -euo pipefail
 exe=$1
 linux=$2
@@ -128,7 +128,7 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
     same_picture linux.png window.png "the window at '$s'" "${widgets[@]}"
     if [ -z "$s" ]; then
         # "O programie", the second item of "Pomoc" (the second title of the menu bar): its side
-        # picture on the screen is libjpeg's decoding, its first 265 rows.
+        # picture on the screen is the recorded decoding, its first 265 rows.
         xdotool mousemove $((X + 72)) $((Y + (HEIGHT - 434) / 2)) click 1
         sleep 0.5
         xdotool key Down Down Return
@@ -137,8 +137,7 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
         sleep 1
         timeout 10 import -window "$about" about.png
         convert about.png -crop 54x265+0+0 +repage -depth 8 rgb:shown.rgb
-        djpeg -ppm -outfile decoded.ppm "$side_picture"
-        convert decoded.ppm -crop 54x265+0+0 +repage -depth 8 rgb:decoded.rgb
+        convert "$side_picture" -crop 54x265+0+0 +repage -depth 8 rgb:decoded.rgb
         cmp -s shown.rgb decoded.rgb || fail "the About window does not show the side picture"
         xdotool key Return
     fi
