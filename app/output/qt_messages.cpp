@@ -24,8 +24,10 @@ void filter(QtMsgType type, const QMessageLogContext &context, const QString &te
         endRun("falorys: za mało dozwolonych otwartych plików (ulimit -n); program kończy pracę\n");
     if (text.startsWith(QLatin1String("QThread::start: ")))
         endRun("falorys: za mało pamięci, by uruchomić wątek; program kończy pracę\n");
-    // A picture that could not be made, drawn or encoded (QImage, libpng) would be empty.
+    // A picture that could not be made, drawn or encoded (QImage, FreeType's error 0x40,
+    // libpng) would be empty or lack its text.
     if (text.contains(QLatin1String("out of memory"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("load glyph failed err=40 "))
         || text.startsWith(QLatin1String("QPainter::begin: Paint device returned engine == 0")))
         endRun("falorys: zabrakło pamięci na obraz; program kończy pracę\n");
     if (type == QtFatalMsg)
