@@ -231,19 +231,23 @@ QString PendingFile::open(const QByteArray &path)
     for (int attempt = 0; attempt < 100 && !s.inPlace && s.file < 0; ++attempt) {
         const QByteArray name =
             ".falorys-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Known to endRun() before it exists: a signal may come the moment it does.
+        s.leftover.emplace(s.folderPath + '/' + name);
         s.file =
             ::openat(s.folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (s.file >= 0) {
             s.temporary = name;
-            s.leftover.emplace(s.folderPath + '/' + name);
-        } else if ((errno == EACCES || errno == EPERM) && s.exists()) {
+            continue;
+        }
+        const int error = errno;
+        s.leftover.reset();
+        if ((error == EACCES || error == EPERM) && s.exists())
             s.inPlace = true; // a file its user may write in a folder they may not
-        } else if (errno == EACCES || errno == EPERM) {
+        else if (error == EACCES || error == EPERM)
             return QStringLiteral("brak uprawnień do zapisu w folderze %1")
                 .arg(quoted(s.folderPath));
-        } else if (errno != EEXIST) {
-            return systemErrorReason(errno);
-        }
+        else if (error != EEXIST)
+            return systemErrorReason(error);
     }
     if (s.file >= 0 && s.exists()) {
         // The new file keeps the owner, group and mode (setgid too, which fchown clears) of the
