@@ -31,7 +31,7 @@ if [ "$mode" = all ]; then
         clang libclang-rt-14-dev clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
         "${windows_packages[@]}" wine wine64 libjpeg-turbo-progs
-        "${web_packages[@]}" chromium chromium-driver python3-selenium
+        "${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil
     )
 fi
 

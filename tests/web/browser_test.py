@@ -1,0 +1,282 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The browser's Falorys in Debian's headless Chromium, driven by Selenium.
+
+Usage: browser_test.py SITE_DIR LINUX_PROGRAM [OUTPUT_DIR]
+
+Serves SITE_DIR (build/web) on 127.0.0.1, runs every registered check and compares the client
+area with LINUX_PROGRAM's --export-png. Screenshots go to OUTPUT_DIR. Checks register with
+@check; program_checks.py beside this file adds its own the same way.
+"""
+import functools
+import http.server
+import io
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import traceback
+
+from PIL import Image, ImageChops
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+CLIENT = (632, 434)
+# Client rectangles of the scroll bars, in the order the Tab key visits them.
+BARS = {'lambda': (440, 181, 168, 17), 'd': (440, 226, 168, 17), 'L': (440, 271, 168, 17),
+        'a': (440, 316, 168, 17)}
+CHECKS = []
+
+
+def check(function):
+    """Registers a check: a function taking the Session."""
+    CHECKS.append(function)
+    return function
+
+
+class Server:
+    """The site on 127.0.0.1 at a free port, in a thread; stop() takes it away."""
+
+    def __init__(self, root):
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(root))
+        handler.extensions_map = {**handler.extensions_map, '.wasm': 'application/wasm',
+                                  '.webmanifest': 'application/manifest+json'}
+        handler.log_message = lambda *args: None
+        self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self.url = 'http://127.0.0.1:%d/' % self.httpd.server_address[1]
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Session:
+    """What the checks share: the site, the Linux program, the browser and its helpers."""
+
+    def __init__(self, site, program, output):
+        self.site, self.program, self.output = site, program, output
+        self.server = Server(site)
+        self.browser = None
+        self.client_offset = None  # the client area's top left in the canvas, found once
+
+    def start_browser(self, mobile=None):
+        if self.browser:
+            self.browser.quit()
+        self.browser = start_chromium(self.output / 'profile', mobile)
+        return self.browser
+
+    def open(self, url, timeout=90):
+        """Loads url and waits for the program's first frame; returns the seconds it took."""
+        self.browser.get(url)
+        WebDriverWait(self.browser, timeout).until(
+            lambda b: b.execute_script('return document.documentElement.dataset.falorys') in
+            ('running', 'ended') or b.execute_script(
+                'return !document.getElementById("message").hidden'))
+        state = self.browser.execute_script('return document.documentElement.dataset.falorys')
+        text = self.browser.execute_script('return document.getElementById("message").textContent')
+        assert state == 'running', 'the program did not start: %r' % text
+        assert not self.browser.find_elements('id', 'loading'), 'the loading indicator stayed'
+        return self.browser.execute_script(
+            'return performance.getEntriesByName("falorys-first-frame")[0].startTime') / 1000
+
+    def screenshot(self, name):
+        image = Image.open(io.BytesIO(self.browser.get_screenshot_as_png())).convert('RGB')
+        image.save(self.output / (name + '.png'))
+        return image
+
+    def canvas_origin(self):
+        rect = self.browser.execute_script(
+            'const r = document.getElementById("qtcanvas").getBoundingClientRect();'
+            'return [r.left, r.top, window.devicePixelRatio];')
+        return round(rect[0] * rect[2]), round(rect[1] * rect[2])
+
+    def client_area(self, name):
+        """The 632 x 434 client area from a screenshot (at a pixel ratio of 1)."""
+        shot = self.screenshot(name)
+        left, top = self.canvas_origin()
+        if self.client_offset is None:
+            expected = self.export('default')
+            # The menu bar's height is the program's; found where the default client matches.
+            self.client_offset = min(
+                range(0, 48), key=lambda dy: differing(
+                    shot.crop((left, top + dy, left + CLIENT[0], top + dy + CLIENT[1])),
+                    expected))
+        dy = self.client_offset
+        return shot.crop((left, top + dy, left + CLIENT[0], top + dy + CLIENT[1]))
+
+    def export(self, name, *options):
+        """The Linux program's picture of the setting given by its command-line options."""
+        path = self.output / ('linux-%s.png' % name)
+        if not path.exists():
+            subprocess.run([self.program, *options, '--export-png', str(path)], check=True,
+                           env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
+        return Image.open(path).convert('RGB')
+
+    def click_client(self, x, y):
+        """A left click at the client pixel (x, y)."""
+        canvas = self.browser.find_element('id', 'qtcanvas')
+        size = canvas.size
+        ActionChains(self.browser).move_to_element_with_offset(
+            canvas, x - size['width'] // 2, y + self.client_offset - size['height'] // 2).click(
+        ).perform()
+
+    def keys(self, *keys):
+        ActionChains(self.browser).send_keys(*keys).perform()
+
+    def expect_client(self, name, options, focus=None):
+        """The client area equals the Linux export, but for the frame round the focused bar."""
+        time.sleep(0.3)
+        actual = self.client_area(name)
+        expected = self.export(name, *options)
+        if focus:
+            x, y, w, h = BARS[focus]
+            hole = Image.new('RGB', (w + 6, h + 6))
+            actual.paste(hole, (x - 3, y - 3))
+            expected.paste(hole, (x - 3, y - 3))
+        count = differing(actual, expected)
+        if count:
+            ImageChops.difference(actual, expected).save(self.output / (name + '-diff.png'))
+        assert count == 0, '%s: %d pixels differ from the Linux export' % (name, count)
+
+    def close(self):
+        if self.browser:
+            self.browser.quit()
+        self.server.stop()
+
+
+def differing(a, b):
+    """The number of pixels in which two RGB pictures of one size differ."""
+    mask = ImageChops.difference(a, b).convert('L').point(lambda v: 255 if v else 0)
+    return mask.histogram()[255]
+
+
+def start_chromium(profile, mobile=None):
+    """Debian's chromium, headless, in a fresh profile; a missing browser is an error."""
+    for tool in ('/usr/bin/chromium', '/usr/bin/chromedriver'):
+        if not os.access(tool, os.X_OK):
+            raise RuntimeError('%s is missing: install chromium and chromium-driver' % tool)
+    shutil.rmtree(profile, ignore_errors=True)
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    # WebGL comes from SwiftShader, Chromium's software renderer; --disable-gpu would remove it.
+    for flag in ('--headless=new', '--no-sandbox', '--use-angle=swiftshader',
+                 '--enable-unsafe-swiftshader', '--disable-quic', '--no-first-run',
+                 '--disable-background-networking', '--disable-component-update',
+                 '--disable-sync', '--disable-dev-shm-usage', '--force-device-scale-factor=1',
+                 '--window-size=900,700', '--user-data-dir=%s' % profile):
+        options.add_argument(flag)
+    if mobile:
+        options.add_experimental_option('mobileEmulation', mobile)
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
+@check
+def site_reaches_first_frame_and_draws_as_linux(s):
+    s.start_browser()
+    seconds = s.open(s.server.url)
+    print('  first frame %.2f s after navigation' % seconds)
+    s.expect_client('default', [])
+    # By keys: the Tab order is the wavelength, separation, distance, option group, width.
+    s.click_client(300, 20)
+    s.keys(Keys.END)
+    s.expect_client('lambda-end', ['--lambda', '760'], focus='lambda')
+    s.keys(Keys.TAB, Keys.END, Keys.TAB, Keys.END, Keys.TAB, Keys.TAB, Keys.END)
+    largest = ['--d', '0.040', '--L', '2.00', '--a', '10000']
+    s.expect_client('all-end', ['--lambda', '760', *largest], focus='a')
+    # By a click on the wavelength bar's right arrow after Home.
+    s.keys(Keys.SHIFT + Keys.TAB, Keys.SHIFT + Keys.TAB, Keys.SHIFT + Keys.TAB, Keys.HOME)
+    s.click_client(BARS['lambda'][0] + BARS['lambda'][2] - 6, BARS['lambda'][1] + 8)
+    s.expect_client('lambda-arrow', ['--lambda', '381', *largest], focus='lambda')
+    s.keys(Keys.TAB, Keys.TAB, Keys.TAB, Keys.DOWN)
+    s.expect_client('a-small', ['--lambda', '381', *largest, '--a-small'])
+
+
+@check
+def single_file_opens_from_file_address(s):
+    s.start_browser()
+    s.open((s.site / 'falorys.html').resolve().as_uri())
+    s.expect_client('single-file', [])
+
+
+@check
+def site_reloads_offline_after_first_visit(s):
+    s.start_browser()
+    s.open(s.server.url)
+    WebDriverWait(s.browser, 120).until(lambda b: b.execute_script(
+        'return !!navigator.serviceWorker.controller || '
+        '(navigator.serviceWorker.ready.then(() => 0), false)') or b.refresh() or False)
+    s.server.stop()
+    s.open(s.server.url)
+    s.screenshot('offline')
+
+
+@check
+def phone_fits_and_answers_touch(s):
+    s.start_browser({'deviceMetrics': {'width': 360, 'height': 800, 'pixelRatio': 3.0,
+                                       'touch': True, 'mobile': True}})
+    s.open(s.server.url)
+    scale, width = s.browser.execute_script(
+        'return [visualViewport.scale, document.documentElement.scrollWidth]')
+    shown = width * scale
+    assert shown <= 360.5, 'the page is %.1f CSS pixels wide on a 360 pixel screen' % shown
+    before = s.screenshot('phone')
+    # A tap on the wavelength bar's right arrow, in device pixels of the scaled page.
+    # The window fills the canvas: the client area is its bottom 434 rows.
+    left, top, height = s.browser.execute_script(
+        'const r = document.getElementById("qtcanvas").getBoundingClientRect();'
+        'return [r.left, r.top, r.height];')
+    x, y, w, _ = BARS['lambda']
+    point = {'x': (left + x + w - 6) * scale, 'y': (top + height - CLIENT[1] + y + 8) * scale}
+    for kind, points in (('touchStart', [point]), ('touchEnd', [])):
+        s.browser.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+    time.sleep(0.5)
+    after = s.screenshot('phone-tapped')
+    assert differing(before, after) > 0, 'a tap on the wavelength arrow changed nothing'
+
+
+def main():
+    if len(sys.argv) < 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    site, program = pathlib.Path(sys.argv[1]), sys.argv[2]
+    output = pathlib.Path(sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix='web-'))
+    output.mkdir(parents=True, exist_ok=True)
+    for name in ('index.html', 'falorys.html', 'falorys.wasm', 'sw.js'):
+        if not (site / name).is_file():
+            print('browser_test: %s is missing; build it with scripts/build-web.sh' % (site / name),
+                  file=sys.stderr)
+            return 1
+    sys.path.insert(0, str(pathlib.Path(__file__).parent))
+    try:
+        import program_checks  # noqa: F401  (registers the program's own checks)
+    except ModuleNotFoundError as error:
+        if error.name != 'program_checks':
+            raise
+    failures = 0
+    for function in CHECKS:
+        print('%s ...' % function.__name__, flush=True)
+        session = Session(site, program, output)
+        try:
+            function(session)
+            print('  ok')
+        except Exception:  # each check reports and the next one runs
+            failures += 1
+            traceback.print_exc()
+            print('  FAILED')
+        finally:
+            session.close()
+    print('%d of %d browser checks failed; screenshots in %s' % (failures, len(CHECKS), output))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
