@@ -6,7 +6,7 @@
     // The program's window: a 632 x 434 client area under the menu bar. Qt's screen in the
     // browser is the canvas, so a canvas of this size holds the window exactly, at the top left.
     const windowWidth = 632;
-    const windowHeight = 434 + 20;
+    const windowHeight = 434 + 24;
 
     const stage = document.getElementById('stage');
     const canvas = document.getElementById('qtcanvas');
@@ -14,6 +14,7 @@
     const message = document.getElementById('message');
     const notice = document.getElementById('notice');
     let finished = false;
+    window.falorysOutput = [];
 
     function showMessage(text) {
         finished = true;
@@ -184,7 +185,11 @@
                 module.qtContainerElements = [canvas];
                 module.qtFontDpi = 96;
             }],
-            print: function (text) { console.log(text); },
+            // Kept as well as logged, for the benchmarks and checks that read what it prints.
+            print: function (text) {
+                console.log(text);
+                window.falorysOutput.push(text);
+            },
             printErr: function (text) { console.warn(text); },
             onAbort: function (text) { failed(String(text)); },
             quit: function (code, exception) {
@@ -195,6 +200,7 @@
                     showMessage('Falorys zakończył pracę. Aby uruchomić go ponownie, ' +
                                 'odśwież stronę.');
             },
-        }).catch(function (error) { failed(String(error.message || error)); });
+        }).then(function (module) { window.falorysModule = module; },
+                function (error) { failed(String(error.message || error)); });
     };
 })();

@@ -5,7 +5,7 @@
 # (the .wasm as base64), which opens from file:// with no server.
 # Usage: make-site.sh SOURCE_DIR ICON_DIR BUILD_DIR
 set -euo pipefail
-src=$1 icons=$2 out=$3
+src=$(realpath "$1") icons=$(realpath "$2") out=$(realpath "$3")
 cd "$out"
 for f in falorys.js falorys.wasm; do
     [ -s "$f" ] || { echo "make-site.sh: $out/$f is missing" >&2; exit 1; }
