@@ -72,10 +72,10 @@ class Session:
         self.server = Server(site)
         self.browser = None
         
-    def start_browser(self, mobile=None, ratio=1):
+    def start_browser(self, mobile=None, ratio=1, flags=()):
         if self.browser:
             self.browser.quit()
-        self.browser = start_chromium(self.output / 'profile', mobile, ratio)
+        self.browser = start_chromium(self.output / 'profile', mobile, ratio, flags)
         return self.browser
 
     def open(self, url, timeout=90):
@@ -159,7 +159,7 @@ def differing(a, b):
     return mask.histogram()[255]
 
 
-def start_chromium(profile, mobile=None, ratio=1):
+def start_chromium(profile, mobile=None, ratio=1, flags=()):
     """Debian's chromium, headless, in a fresh profile; a missing browser is an error."""
     for tool in ('/usr/bin/chromium', '/usr/bin/chromedriver'):
         if not os.access(tool, os.X_OK):
@@ -172,7 +172,7 @@ def start_chromium(profile, mobile=None, ratio=1):
                  '--enable-unsafe-swiftshader', '--disable-quic', '--no-first-run',
                  '--disable-background-networking', '--disable-component-update',
                  '--disable-sync', '--disable-dev-shm-usage', '--force-device-scale-factor=%g' % ratio,
-                 '--window-size=900,700', '--user-data-dir=%s' % profile):
+                 '--window-size=900,700', '--user-data-dir=%s' % profile, *flags):
         options.add_argument(flag)
     if mobile:
         options.add_experimental_option('mobileEmulation', mobile)
@@ -207,6 +207,15 @@ def whole_blocks_at_pixel_ratios_2_and_3(s):
         s.start_browser(ratio=ratio)
         s.open(s.server.url)
         s.expect_client('ratio-%d' % ratio, [])
+
+
+@check
+def browser_without_webgl_gets_one_sentence(s):
+    s.start_browser(flags=['--disable-3d-apis'])
+    s.browser.get(s.server.url)
+    text = s.browser.find_element('id', 'message').text
+    assert 'WebGL' in text and text.count('.') == 1, 'instead of the program: %r' % text
+    assert not s.browser.find_element('id', 'stage').is_displayed()
 
 
 @check
