@@ -83,14 +83,17 @@
         };
     }
 
-    // A screen narrower than the window (a phone) gets a layout as wide as the window, which
-    // the browser scales to the screen's width; Qt draws at the resulting pixel ratio.
+    // A screen narrower than the window (a phone) gets a layout a little wider than the window,
+    // which the browser scales to the screen's width; Qt draws at the resulting pixel ratio. The
+    // room beside the window is for the frame Qt keeps inside the browser's window: with less,
+    // Qt moves the window by the frame's border and title bar, off the canvas.
+    const frameRoom = 20;
     function fitNarrowScreen() {
-        if (window.innerWidth >= windowWidth)
+        if (window.innerWidth >= windowWidth + frameRoom)
             return;
         const viewport = document.querySelector('meta[name=viewport]');
         if (viewport)
-            viewport.setAttribute('content', 'width=' + windowWidth);
+            viewport.setAttribute('content', 'width=' + (windowWidth + frameRoom));
     }
 
     function failed(reason) {
