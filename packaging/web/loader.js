@@ -19,6 +19,7 @@
     function showMessage(text) {
         finished = true;
         stage.hidden = true;
+        notice.hidden = true;
         message.textContent = text;
         message.hidden = false;
         document.documentElement.dataset.falorys = 'ended';
