@@ -238,9 +238,11 @@ def single_file_opens_from_file_address(s):
 
 
 @check
-def site_reloads_offline_after_first_visit(s):
+def site_installs_and_reloads_offline_after_first_visit(s):
     s.start_browser()
     s.open(s.server.url)
+    errors = s.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors']
+    assert not errors, 'Chromium would not install the site as an app: %r' % errors
     # Kept once the worker has stored the files and controls the page.
     s.browser.set_script_timeout(120)
     s.browser.execute_async_script(
