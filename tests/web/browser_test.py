@@ -107,12 +107,18 @@ class Session:
             'return [r.left, r.bottom, window.devicePixelRatio * visualViewport.scale];')
         return round(left * ratio), round((bottom - CLIENT[1]) * ratio), ratio
 
+    @property
+    def client_offset(self):
+        """The client area's top in the canvas, in CSS pixels: the menu bar's height."""
+        return self.browser.execute_script(
+            'return document.getElementById("qtcanvas").getBoundingClientRect().height') - CLIENT[1]
+
     def client_area(self, name):
-        """The client area from a screenshot, at the browser's pixel ratio."""
+        """The client area from a screenshot, at the browser's (whole) pixel ratio."""
         shot = self.screenshot(name)
         left, top, ratio = self.client_rect()
         ratio = round(ratio)
-        return shot.crop((left, top, left + CLIENT[0] * ratio, top + CLIENT[1] * ratio)), ratio
+        return shot.crop((left, top, left + CLIENT[0] * ratio, top + CLIENT[1] * ratio))
 
     def export(self, name, *options):
         """The Linux program's picture of the setting given by its command-line options."""
@@ -126,7 +132,7 @@ class Session:
         canvas = self.browser.find_element('id', 'qtcanvas')
         size = canvas.size
         ActionChains(self.browser).move_to_element_with_offset(
-            canvas, x - size['width'] // 2, y + size['height'] - CLIENT[1] - size['height'] // 2
+            canvas, x - size['width'] // 2, y + self.client_offset - size['height'] // 2
         ).click().perform()
 
     def keys(self, *keys):
@@ -138,7 +144,8 @@ class Session:
         graph, the strip, the diagram and the spectrum bar), where Qt's style draws the controls
         anew at the higher ratio."""
         time.sleep(0.3)
-        actual, ratio = self.client_area(name)
+        actual = self.client_area(name)
+        ratio = actual.width // CLIENT[0]
         expected = self.export(name, *options)
         expected = expected.resize((CLIENT[0] * ratio, CLIENT[1] * ratio), Image.NEAREST)
         if pictures_only:
