@@ -27,6 +27,8 @@ fill() {
 wasm_size=$(stat -c %s falorys.wasm)
 build_id=$(cat falorys.js falorys.wasm "$src/page.html" "$src/loader.js" | sha256sum | cut -c1-16)
 
+# Qt's own loader and logo, written when the build is configured, are not used by this page.
+rm -f qtloader.js qtlogo.svg
 mkdir -p icons
 cp "$icons/32/org.falorys.Falorys.png" icons/falorys-32.png
 cp "$icons/128/org.falorys.Falorys.png" icons/falorys-128.png
