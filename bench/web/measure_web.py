@@ -15,6 +15,7 @@ import re
 import statistics
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tests' / 'web'))
 from browser_test import Server, start_chromium  # noqa: E402
@@ -49,7 +50,7 @@ def main():
         (web / 'falorys.html').stat().st_size))
 
     server = Server(web)
-    browser = start_chromium(web / 'bench-profile')
+    browser = start_chromium(pathlib.Path(tempfile.mkdtemp(prefix='falorys-bench-')) / 'profile')
     try:
         first = {'falorys': [], 'falorys_startup_fixture': []}
         pages = {program: page_for(web, program) for program in first}
