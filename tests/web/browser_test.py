@@ -140,12 +140,12 @@ class Session:
     def keys(self, *keys):
         ActionChains(self.browser).send_keys(*keys).perform()
 
-    def expect_client(self, name, options, options_focused=False, pictures_only=False):
+    def expect_client(self, name, options, focus=None, pictures_only=False):
         """The client area equals the Linux export, each pixel a whole block of the browser's
-        pixel ratio, but for the focus frames, which the export has not: the outline of each
-        scroll bar and, when it has the focus, the option group. Or only its pictures (the
-        graph, the strip, the diagram and the spectrum bar), where Qt's style draws the controls
-        anew at the higher ratio."""
+        pixel ratio, but for the focus frames, which the export has not: the outline of every
+        scroll bar (whichever has the focus) and the option group when focus is 'options'. Or
+        only its pictures (the graph, the strip, the diagram and the spectrum bar), where Qt's
+        style draws the controls anew at the higher ratio."""
         time.sleep(0.3)
         actual = self.client_area(name)
         ratio = actual.width // CLIENT[0]
@@ -161,7 +161,7 @@ class Session:
                 keep.paste(0, (x * ratio, y * ratio, (x + w) * ratio, (y + h) * ratio))
                 keep.paste(255, ((x + 1) * ratio, (y + 1) * ratio, (x + w - 1) * ratio,
                                  (y + h - 1) * ratio))
-            if options_focused:
+            if focus == 'options':
                 x, y, w, h = OPTIONS
                 keep.paste(0, (x * ratio, y * ratio, (x + w) * ratio, (y + h) * ratio))
         blank = Image.new('RGB', actual.size)
@@ -216,7 +216,7 @@ def site_reaches_first_frame_and_draws_as_linux(s):
     s.expect_client('lambda-end', ['--lambda', '760'])
     s.keys(Keys.TAB, Keys.END, Keys.TAB, Keys.END, Keys.TAB, Keys.DOWN)
     largest = ['--lambda', '760', '--d', '0.040', '--L', '2.00']
-    s.expect_client('a-small', [*largest, '--a-small'], options_focused=True)
+    s.expect_client('a-small', [*largest, '--a-small'], focus='options')
     s.keys(Keys.UP, Keys.TAB, Keys.END)
     largest += ['--a', '10000']
     s.expect_client('all-end', largest)
