@@ -34,7 +34,7 @@ if [ "$mode" = all ]; then
         clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
         "${windows_packages[@]}" wine wine64
-        "${web_packages[@]}" chromium chromium-driver python3-selenium
+        "${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil
     )
 fi
 
