@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
@@ -136,6 +137,8 @@ TEST(PatternOutput, ExportRefusalsSayWhyWithTheirExitCodeAndChangeNothing)
         static_cast<QDialog *>(dialog)->accept();
     });
     form.findChild<app::ClientAreaMenu *>()->saveDataAction()->trigger();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !reason.isEmpty() && !QApplication::activeModalWidget(); }));
     EXPECT_EQ(reason,
               QStringLiteral("Przyczyna: to potok nazwany (FIFO), a nie zwykły plik. Nic "
                              "nie zostało zapisane."));
