@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QStyleHints>
 #include <QTimer>
 #include <QTouchEvent>
@@ -108,6 +109,10 @@ bool ClientAreaMenu::eventFilter(QObject * /*watched*/, QEvent *event)
     case QEvent::TouchCancel:
         m_longPress->stop();
         return true;
+    case QEvent::MouseButtonPress:
+        // The right button's press belongs to the menu it opens: in the browser, Qt closes
+        // every popup, this one too, after a press that nothing took.
+        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
     default:
         return false;
     }
