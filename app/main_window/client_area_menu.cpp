@@ -8,6 +8,7 @@
 #include "screen_strip.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -29,7 +30,11 @@ ClientAreaMenu::ClientAreaMenu(ClientArea &area, const PatternSource &source, QW
     area.setAttribute(Qt::WA_AcceptTouchEvents);
     area.installEventFilter(this);
     m_longPress->setSingleShot(true);
-    connect(m_longPress, &QTimer::timeout, this, [this] { popupAt(m_touchStart); });
+    connect(m_longPress, &QTimer::timeout, this, [this] {
+        popupAt(m_touchStart);
+        // Until the finger lifts; see eventFilter.
+        QCoreApplication::instance()->installEventFilter(this);
+    });
 
     // From the keyboard the menu opens over the middle of the strip.
     auto *keys = new QAction(&window);
@@ -82,8 +87,19 @@ void ClientAreaMenu::saveData()
                QStandardPaths::DocumentsLocation, currentPatternCsv(m_source)});
 }
 
-bool ClientAreaMenu::eventFilter(QObject * /*watched*/, QEvent *event)
+bool ClientAreaMenu::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != &m_area) {
+        // On the application while the finger that opened the menu stays down: its moving and
+        // lifting are not a touch of the menu, which Qt would make of them, closing it.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::TouchUpdate && type != QEvent::TouchEnd && type != QEvent::TouchCancel)
+            return false;
+        if (type != QEvent::TouchUpdate)
+            QCoreApplication::instance()->removeEventFilter(this);
+        event->accept();
+        return true;
+    }
     // A long press opens the menu on a touch screen. A touch on a control is the control's:
     // left alone, it reaches it as mouse events.
     switch (event->type()) {
