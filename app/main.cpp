@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "arguments.h"
+#include "carried_faces.h"
 #include "client_area.h"
 #include "command_line.h"
 #include "display_check.h"
@@ -119,6 +120,7 @@ int main(int argc, char **argv)
         qputenv("QT_SCALE_FACTOR", environmentScale);
 
     app::usePolishQtTexts();
+    drawing::useCarriedApplicationFont();
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll
     // bars (minimum on the left, under the violet end of the spectrum) belong together.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);

@@ -4,6 +4,7 @@
 // bitmaps. The ratios to "naive evaluations" are what bench/README.md holds us to.
 #include "intensity.h"
 #include "main_window.h"
+#include "redraw_passes.h"
 #include "setting.h"
 #include "spectrum.h"
 
@@ -19,17 +20,9 @@
 
 namespace {
 
-// A drag of the wavelength bar back and forth over its first 41 positions (380 to 420 nm, the
-// most fringes and wave lines of the range), one step per pass: every pass has a new setting,
-// so nothing one pass evaluates can serve the next, while the readouts repeat as they do when a
-// bar is dragged to and fro (their text cells are cached; a readout never seen before is
-// measured apart, by "change pass, new readout").
-int dragPosition(std::int64_t step)
-{
-    constexpr int kSpan = 40;
-    const int k = int(step % (2 * kSpan));
-    return 1 + (k <= kSpan ? k : 2 * kSpan - k);
-}
+using bench::dragPosition;
+using bench::moveQuietly;
+using bench::wavelengthBar;
 
 // A drag across the whole range and back: 381 readouts, more than the text cache keeps, so the
 // wavelength readout is shaped and rendered anew in every pass.
@@ -38,17 +31,6 @@ int sweepPosition(std::int64_t step)
     constexpr int kSpan = 380;
     const int k = int(step % (2 * kSpan));
     return 1 + (k <= kSpan ? k : 2 * kSpan - k);
-}
-
-QScrollBar *wavelengthBar(const TForm1 &form)
-{
-    return form.findChild<QScrollBar *>(QStringLiteral("suwak1"));
-}
-
-void moveQuietly(QScrollBar *bar, int value)
-{
-    const QSignalBlocker quiet(bar);
-    bar->setValue(value);
 }
 
 // rys_ekran, rys_wykres1 and rys_rysunek1 into the client image, by the wavelength bar's own

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "font_mapping.h"
 
+#include "carried_faces.h"
+#include "font_faces.h"
+
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <algorithm>
@@ -25,10 +29,13 @@ constexpr int kMaxPixelSize = 1024;
 // What a height of 0 (the face's default size) gives.
 constexpr int kDefaultPixelSize = 12;
 
-// Faces of the classic desktop that fontconfig may not know, with installed faces that stand in
-// for them. Qt tries the families in order and falls back further by itself.
-QStringList familiesFor(const QString &name)
+// The face the program carries for a classic one where it carries faces; elsewhere the faces of
+// the classic desktop that fontconfig may not know, with installed faces that stand in for them.
+// Qt tries the families in order and falls back further by itself.
+QStringList familiesFor(const QString &name, bool bold)
 {
+    if (const QString carried = carriedFamily(name, bold); !carried.isEmpty())
+        return {carried};
     if (isSymbolFace(name))
         return {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
     const QString face = name.trimmed();
@@ -62,7 +69,7 @@ QString symbolToUnicode(const QString &text)
 QFont toQFont(const Font &font)
 {
     QFont result;
-    const QStringList families = familiesFor(font.name);
+    const QStringList families = familiesFor(font.name, font.bold);
     result.setFamilies(families);
     if (isSymbolFace(font.name))
         result.setStyleHint(QFont::Serif);
@@ -83,6 +90,17 @@ QFont toQFont(const Font &font)
     const int height = std::abs(std::clamp(font.height, -kMaxPixelSize, kMaxPixelSize));
     result.setPixelSize(height > 0 ? height : kDefaultPixelSize);
     return result;
+}
+
+bool registerFace(const QByteArray &data, const QString &family)
+{
+    const int id = QFontDatabase::addApplicationFontFromData(data);
+    if (id < 0)
+        return false;
+    if (QFontDatabase::applicationFontFamilies(id).contains(family))
+        return true;
+    QFontDatabase::removeApplicationFont(id);
+    return false;
 }
 
 QString displayText(const Font &font, const QString &text)

@@ -13,9 +13,9 @@ packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n)
 # Cross-compiled on Debian: MinGW-w64, the Linux Qt's host tools, NSIS; the sources of the
 # static Qt and of libjpeg come through apt.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)
-# Debian's emscripten (and its acorn, for a node that is not Debian's); the browser and its
-# driver for the browser's tests.
-web_packages=(emscripten node-acorn xz-utils)
+# Debian's emscripten (and its acorn, for a node that is not Debian's); the faces the program
+# carries, built into it; the browser and its driver for the browser's tests.
+web_packages=(emscripten node-acorn xz-utils fonts-liberation2 fonts-dejavu-core)
 if [ "$mode" = windows ]; then
     packages+=("${windows_packages[@]}")
 elif [ "$mode" = web ]; then
@@ -28,10 +28,13 @@ if [ "$mode" = all ]; then
         libgtest-dev libgmock-dev libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick libx11-dev
         locales
+        # ghostscript's URW faces, which many packages bring: fontconfig then answers otherwise
+        # for some classic faces, and the tests must pass where they are
+        fonts-urw-base35
         clang libclang-rt-14-dev clang-format valgrind
         desktop-file-utils appstream dpkg-dev file lintian
         "${windows_packages[@]}" wine wine64 libjpeg-turbo-progs
-        "${web_packages[@]}" chromium chromium-driver python3-selenium
+        "${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil
     )
 fi
 

@@ -12,6 +12,11 @@ cmake --preset default -DFALORYS_WERROR=ON -DFALORYS_BUILD_TESTS=ON -DFALORYS_BU
 cmake --build --preset default -j "$jobs"
 ctest --preset full -j "$jobs"
 
+# The browser's program and its single file, in Debian's headless Chromium, against this build's
+# exports; a missing browser fails here.
+bash scripts/build-web.sh
+/usr/bin/python3 tests/web/browser_test.py build/web build/default/app/falorys build/web-test
+
 # The same suite again under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer,
 # halting on the first report; the end-to-end tests run this build's program.
 cmake --preset asan -DFALORYS_WERROR=ON

@@ -19,8 +19,9 @@ QString symbolToUnicode(const QString &text);
 
 /**
  * The Qt font for a font request: the face (Symbol becomes a face with Greek glyphs), the height
- * as a pixel size (0 for the face's default), bold, italic and underline. Faces resolve through
- * fontconfig and its aliases ("Arial" → Liberation Sans, ...).
+ * as a pixel size (0 for the face's default), bold, italic and underline. The classic faces are
+ * asked for as the faces the program carries ("Arial" → Liberation Sans, ...) where it carries
+ * them, else by their own names.
  */
 QFont toQFont(const Font &font);
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The Symbol face's Greek letters, and how font requests become Qt fonts.
+#include "font_faces.h"
 #include "font_mapping.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 
@@ -102,3 +104,20 @@ TEST(FontMapping, WidgetFontsInheritNothingFromTheirParent)
 }
 
 } // namespace
+
+// A face built in is made known to Qt only when it is whole and the face it claims to be: a
+// broken one is refused, and the face is then looked up among the system's fonts.
+TEST(FontMapping, OnlyAWholeFaceOfTheRightFamilyIsRegistered)
+{
+    QFile file(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
+    if (!file.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "this system carries no faces";
+    const QByteArray face = file.readAll();
+    EXPECT_FALSE(
+        drawing::registerFace(QByteArray("not a font at all"), QStringLiteral("DejaVu Sans")));
+    EXPECT_FALSE(drawing::registerFace(face.left(face.size() / 8), QStringLiteral("DejaVu Sans")))
+        << "truncated";
+    EXPECT_FALSE(drawing::registerFace(face, QStringLiteral("Liberation Sans")))
+        << "another family";
+    EXPECT_TRUE(drawing::registerFace(face, QStringLiteral("DejaVu Sans")));
+}

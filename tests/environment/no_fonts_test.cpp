@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Drawing and windows on a system without a single font (CTest points fontconfig at an empty
-// configuration): text still covers exactly its cell, the windows build and paint, and nothing
-// reserves memory for a picture no text could need.
+// configuration) and with the faces the program carries gone from it: text still covers exactly
+// its cell, the windows build and paint, and nothing reserves memory for a picture no text could
+// need.
 #include "about_window.h"
+#include "carried_faces.h"
 #include "description_window.h"
 #include "main_window_support.h"
 
@@ -34,6 +36,9 @@ long long virtualPeakBytes()
 
 TEST(NoFonts, TextCoversItsCellAndTheWindowsStillPaint)
 {
+    Q_CLEANUP_RESOURCE(falorys_faces);
+    ASSERT_TRUE(drawing::carriedFamily(QStringLiteral("Arial"), false).isEmpty())
+        << "a carried face is still found";
     ASSERT_TRUE(QFontInfo(QFont(QStringLiteral("Arial"))).family().isEmpty())
         << "fontconfig still finds a font";
     const long long peakBefore = virtualPeakBytes();

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace drawing {
+
+/**
+ * The family the program carries for the classic face `face` ("Arial" → "Liberation Sans",
+ * "Times New Roman" → "Liberation Serif", "MS Sans Serif" and "Verdana" → "DejaVu Sans", the
+ * Symbol face → "Liberation Serif"), made known to Qt on first use. Empty where the system's
+ * own faces serve (Windows), for a face the program does not carry, and where the carried face
+ * could not be loaded: the face is then looked up among the system's fonts.
+ */
+QString carriedFamily(const QString &face, bool bold);
+
+/**
+ * Gives the application the carried face of the default face, at the desktop's size, so that
+ * menus and Qt's own windows show the same face on every machine; nothing where the system's own
+ * faces serve.
+ */
+void useCarriedApplicationFont();
+
+} // namespace drawing

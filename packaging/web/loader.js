@@ -1,0 +1,210 @@
+// The page's side of the browser's Falorys: what the program needs from the browser, the
+// loading indicator until the first frame, the canvas sized to the program's window, and the two
+// functions the program calls (falorysNotice, falorysEnded).
+'use strict';
+(function () {
+    // The program's window: a 632 x 434 client area under the menu bar. Qt's screen in the
+    // browser is the canvas, so a canvas of this size holds the window exactly, at the top left.
+    const windowWidth = 632;
+    const windowHeight = 434 + 24;
+
+    const stage = document.getElementById('stage');
+    const canvas = document.getElementById('qtcanvas');
+    const loading = document.getElementById('loading');
+    const message = document.getElementById('message');
+    const notice = document.getElementById('notice');
+    let finished = false;
+    window.falorysOutput = [];
+
+    function showMessage(text) {
+        finished = true;
+        stage.hidden = true;
+        notice.hidden = true;
+        message.textContent = text;
+        message.hidden = false;
+        document.documentElement.dataset.falorys = 'ended';
+    }
+
+    // One line above the program; an empty text hides it.
+    window.falorysNotice = function (text) {
+        notice.textContent = text || '';
+        notice.hidden = !text;
+    };
+    // The program has ended: its line takes the program's place.
+    window.falorysEnded = function (text) {
+        showMessage(text);
+    };
+
+    function webGLAvailable() {
+        try {
+            const probe = document.createElement('canvas');
+            return !!(window.WebGLRenderingContext &&
+                      (probe.getContext('webgl') || probe.getContext('experimental-webgl')));
+        } catch (e) {
+            return false;
+        }
+    }
+
+    function setProgress(fraction) {
+        const percent = Math.floor(Math.min(1, Math.max(0, fraction)) * 100);
+        loading.textContent = 'Wczytywanie… ' + percent + ' %';
+        loading.setAttribute('aria-valuenow', String(percent));
+    }
+
+    // The first frame is the first drawing call on the canvas's WebGL context, shown at the
+    // next animation frame; until then the indicator covers the canvas, which must stay laid
+    // out for Qt to measure it.
+    function watchFirstFrame() {
+        const getContext = canvas.getContext.bind(canvas);
+        let drawn = false;
+        const onDraw = function () {
+            if (drawn)
+                return;
+            drawn = true;
+            requestAnimationFrame(function () {
+                loading.remove();
+                performance.mark('falorys-first-frame');
+                if (!finished)
+                    document.documentElement.dataset.falorys = 'running';
+            });
+        };
+        canvas.getContext = function (type, attributes) {
+            const context = getContext(type, attributes);
+            if (context && /webgl/.test(type) && !context.falorysWatched) {
+                context.falorysWatched = true;
+                for (const name of ['drawArrays', 'drawElements']) {
+                    const draw = context[name];
+                    context[name] = function () {
+                        onDraw();
+                        return draw.apply(context, arguments);
+                    };
+                }
+            }
+            return context;
+        };
+    }
+
+    // A screen narrower than the window (a phone) gets a layout a little wider than the window,
+    // which the browser scales to the screen's width; Qt draws at the resulting pixel ratio. The
+    // room beside the window is for the frame Qt keeps inside the browser's window: with less,
+    // Qt moves the window by the frame's border and title bar, off the canvas.
+    const frameRoom = 20;
+    function fitNarrowScreen() {
+        if (window.innerWidth >= windowWidth + frameRoom)
+            return;
+        const viewport = document.querySelector('meta[name=viewport]');
+        if (viewport)
+            viewport.setAttribute('content', 'width=' + (windowWidth + frameRoom));
+    }
+
+    function failed(reason) {
+        if (!finished)
+            showMessage('Nie udało się uruchomić Falorysa (' + reason + '). ' +
+                        'Odśwież stronę, aby spróbować ponownie.');
+    }
+
+    // The site's .wasm, counted as it arrives; size is its length in bytes.
+    window.falorysFetchWasm = function (url, size) {
+        return async function (progress) {
+            const response = await fetch(url);
+            if (!response.ok)
+                throw new Error(url + ': ' + response.status);
+            if (!response.body)
+                return response.arrayBuffer();
+            const reader = response.body.getReader();
+            const chunks = [];
+            let received = 0;
+            for (;;) {
+                const { done, value } = await reader.read();
+                if (done)
+                    break;
+                chunks.push(value);
+                received += value.length;
+                progress(received / size);
+            }
+            const bytes = new Uint8Array(received);
+            let at = 0;
+            for (const chunk of chunks) {
+                bytes.set(chunk, at);
+                at += chunk.length;
+            }
+            return bytes;
+        };
+    };
+
+    // The single file's .wasm, held in the page as base64 and decoded in slices, so that the
+    // indicator moves and no fetch is needed (a file:// page may not fetch).
+    window.falorysEmbeddedWasm = function (elementId) {
+        return function (progress) {
+            const text = document.getElementById(elementId).textContent.replace(/\s+/g, '');
+            const padding = text.endsWith('==') ? 2 : text.endsWith('=') ? 1 : 0;
+            const bytes = new Uint8Array(text.length / 4 * 3 - padding);
+            const slice = 4 << 18;
+            let at = 0;
+            return new Promise(function (resolve, reject) {
+                function step(start) {
+                    try {
+                        const binary = atob(text.slice(start, start + slice));
+                        for (let i = 0; i < binary.length; ++i)
+                            bytes[at++] = binary.charCodeAt(i);
+                    } catch (e) {
+                        reject(e);
+                        return;
+                    }
+                    progress(at / bytes.length);
+                    if (start + slice < text.length)
+                        setTimeout(step, 0, start + slice);
+                    else
+                        resolve(bytes);
+                }
+                step(0);
+            });
+        };
+    };
+
+    // Starts the program with its .wasm bytes from source (one of the two above).
+    window.falorysStart = function (source) {
+        if (typeof WebAssembly !== 'object' || !webGLAvailable()) {
+            showMessage('Ta przeglądarka nie uruchomi Falorysa, bo nie obsługuje WebAssembly ' +
+                        'lub WebGL; otwórz tę stronę w aktualnej wersji Chrome, Edge, Firefoksa ' +
+                        'lub Safari.');
+            return;
+        }
+        fitNarrowScreen();
+        stage.style.width = windowWidth + 'px';
+        stage.style.height = windowHeight + 'px';
+        watchFirstFrame();
+        setProgress(0);
+        const bytes = source(setProgress);
+        bytes.catch(function (error) { failed(String(error.message || error)); });
+        createQtAppInstance({
+            instantiateWasm: function (imports, ready) {
+                bytes.then(function (wasm) { return WebAssembly.instantiate(wasm, imports); })
+                    .then(function (result) { ready(result.instance, result.module); },
+                          function (error) { failed(String(error.message || error)); });
+                return {};
+            },
+            locateFile: function (name) { return name; },
+            preRun: [function (module) {
+                module.qtContainerElements = [canvas];
+                module.qtFontDpi = 96;
+            }],
+            // Kept as well as logged, for the benchmarks and checks that read what it prints.
+            print: function (text) {
+                console.log(text);
+                window.falorysOutput.push(text);
+            },
+            printErr: function (text) { console.warn(text); },
+            onAbort: function (text) { failed(String(text)); },
+            quit: function (code, exception) {
+                if (code !== 0 || (exception && exception.name !== 'ExitStatus'))
+                    failed(exception && exception.name !== 'ExitStatus' ? String(exception)
+                                                                          : 'kod ' + code);
+                else if (!finished)
+                    showMessage('Falorys zakończył pracę. Aby uruchomić go ponownie, ' +
+                                'odśwież stronę.');
+            },
+        }).then(function (module) { window.falorysModule = module; },
+                function (error) { failed(String(error.message || error)); });
+    };
+})();

@@ -1,0 +1,321 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The browser's Falorys in Debian's headless Chromium, driven by Selenium.
+
+Usage: browser_test.py SITE_DIR LINUX_PROGRAM [OUTPUT_DIR]
+
+Serves SITE_DIR (build/web) on 127.0.0.1, runs every registered check and compares the client
+area with LINUX_PROGRAM's --export-png. Screenshots go to OUTPUT_DIR. Checks register with
+@check; program_checks.py beside this file adds its own the same way.
+"""
+import functools
+import http.server
+import io
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import traceback
+
+from PIL import Image, ImageChops
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+CLIENT = (632, 434)
+# Client rectangles of the scroll bars, in the order the Tab key visits them.
+BARS = {'lambda': (440, 181, 168, 17), 'd': (440, 226, 168, 17), 'L': (440, 271, 168, 17),
+        'a': (440, 316, 168, 17)}
+# What may show the keyboard focus: the bars and the option group.
+FOCUSABLE = {**BARS, 'options': (448, 24, 137, 73)}
+CHECKS = []
+
+
+def check(function):
+    """Registers a check: a function taking the Session."""
+    CHECKS.append(function)
+    return function
+
+
+class Server:
+    """The site on 127.0.0.1 at a free port, in a thread; stop() takes it away."""
+
+    def __init__(self, root):
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                              '.wasm': 'application/wasm',
+                              '.webmanifest': 'application/manifest+json'}
+
+            def log_message(self, *args):
+                pass
+
+        handler = functools.partial(Handler, directory=str(root))
+        self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self.url = 'http://127.0.0.1:%d/' % self.httpd.server_address[1]
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Session:
+    """What the checks share: the site, the Linux program, the browser and its helpers."""
+
+    def __init__(self, site, program, output):
+        self.site, self.program, self.output = site, program, output
+        self.server = Server(site)
+        self.browser = None
+
+    def start_browser(self, mobile=None, ratio=1, flags=()):
+        if self.browser:
+            self.browser.quit()
+        self.browser = start_chromium(self.output / 'profile', mobile, ratio, flags)
+        return self.browser
+
+    def open(self, url, timeout=90):
+        """Loads url and waits for the program's first frame; returns the seconds it took."""
+        self.browser.get(url)
+        WebDriverWait(self.browser, timeout).until(
+            lambda b: b.execute_script('return document.documentElement.dataset.falorys') in
+            ('running', 'ended') or b.execute_script(
+                'return !document.getElementById("message").hidden'))
+        state = self.browser.execute_script('return document.documentElement.dataset.falorys')
+        text = self.browser.execute_script('return document.getElementById("message").textContent')
+        assert state == 'running', 'the program did not start: %r' % text
+        assert not self.browser.find_elements('id', 'loading'), 'the loading indicator stayed'
+        return self.browser.execute_script(
+            'return performance.getEntriesByName("falorys-first-frame")[0].startTime') / 1000
+
+    def screenshot(self, name):
+        image = Image.open(io.BytesIO(self.browser.get_screenshot_as_png())).convert('RGB')
+        image.save(self.output / (name + '.png'))
+        return image
+
+    def client_rect(self):
+        """The client area's left, top and pixel ratio, in screenshot pixels: the canvas is the
+        window's size, so the client area is the canvas's bottom 434 rows."""
+        left, bottom, ratio = self.browser.execute_script(
+            'const r = document.getElementById("qtcanvas").getBoundingClientRect();'
+            'return [r.left, r.bottom, window.devicePixelRatio * visualViewport.scale];')
+        return round(left * ratio), round((bottom - CLIENT[1]) * ratio), ratio
+
+    @property
+    def client_offset(self):
+        """The client area's top in the canvas, in CSS pixels: the menu bar's height."""
+        return self.browser.execute_script(
+            'return document.getElementById("qtcanvas").getBoundingClientRect().height') - CLIENT[1]
+
+    def client_area(self, name):
+        """The client area from a screenshot, at the browser's (whole) pixel ratio."""
+        shot = self.screenshot(name)
+        left, top, ratio = self.client_rect()
+        ratio = round(ratio)
+        return shot.crop((left, top, left + CLIENT[0] * ratio, top + CLIENT[1] * ratio))
+
+    def export(self, name, *options):
+        """The Linux program's picture of the setting given by its command-line options."""
+        path = self.output / ('linux-%s.png' % name)
+        subprocess.run([self.program, *options, '--export-png', str(path)], check=True,
+                       env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
+        return Image.open(path).convert('RGB')
+
+    def click_client(self, x, y):
+        """A left click at the client pixel (x, y)."""
+        canvas = self.browser.find_element('id', 'qtcanvas')
+        size = canvas.size
+        ActionChains(self.browser).move_to_element_with_offset(
+            canvas, x - size['width'] // 2, y + self.client_offset - size['height'] // 2
+        ).click().perform()
+
+    def keys(self, *keys):
+        ActionChains(self.browser).send_keys(*keys).perform()
+
+    def expect_client(self, name, options, focus=None, pictures_only=False):
+        """The client area equals the Linux export, each pixel a whole block of the browser's
+        pixel ratio, but for the focus frames of the widgets in focus; or only its pictures (the
+        graph, the strip, the diagram and the spectrum bar), where Qt's style draws the controls
+        anew at the higher ratio."""
+        time.sleep(0.3)
+        actual = self.client_area(name)
+        ratio = actual.width // CLIENT[0]
+        expected = self.export(name, *options)
+        expected = expected.resize((CLIENT[0] * ratio, CLIENT[1] * ratio), Image.NEAREST)
+        if pictures_only:
+            keep = Image.new('L', actual.size, 0)
+            for x, y, w, h in ((0, 0, 420, CLIENT[1]), (439, 159, 169, 21)):
+                keep.paste(255, (x * ratio, y * ratio, (x + w) * ratio, (y + h) * ratio))
+            blank = Image.new('RGB', actual.size)
+            actual = Image.composite(actual, blank, keep)
+            expected = Image.composite(expected, blank, keep)
+        for widget in focus or ():
+            x, y, w, h = (v * ratio for v in FOCUSABLE[widget])
+            hole = Image.new('RGB', (w + 6 * ratio, h + 6 * ratio))
+            actual.paste(hole, (x - 3 * ratio, y - 3 * ratio))
+            expected.paste(hole, (x - 3 * ratio, y - 3 * ratio))
+        count = differing(actual, expected)
+        if count:
+            ImageChops.difference(actual, expected).save(self.output / (name + '-diff.png'))
+        assert count == 0, '%s: %d pixels differ from the Linux export' % (name, count)
+
+    def close(self):
+        if self.browser:
+            self.browser.quit()
+        self.server.stop()
+
+
+def differing(a, b):
+    """The number of pixels in which two RGB pictures of one size differ."""
+    mask = ImageChops.difference(a, b).convert('L').point(lambda v: 255 if v else 0)
+    return mask.histogram()[255]
+
+
+def start_chromium(profile, mobile=None, ratio=1, flags=()):
+    """Debian's chromium, headless, in a fresh profile; a missing browser is an error."""
+    for tool in ('/usr/bin/chromium', '/usr/bin/chromedriver'):
+        if not os.access(tool, os.X_OK):
+            raise RuntimeError('%s is missing: install chromium and chromium-driver' % tool)
+    shutil.rmtree(profile, ignore_errors=True)
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    # WebGL comes from SwiftShader, Chromium's software renderer; --disable-gpu would remove it.
+    for flag in ('--headless=new', '--no-sandbox', '--use-angle=swiftshader',
+                 '--enable-unsafe-swiftshader', '--disable-quic', '--no-first-run',
+                 '--disable-background-networking', '--disable-component-update',
+                 '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,700',
+                 '--force-device-scale-factor=%g' % ratio, '--user-data-dir=%s' % profile, *flags):
+        options.add_argument(flag)
+    if mobile:
+        options.add_experimental_option('mobileEmulation', mobile)
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
+@check
+def site_reaches_first_frame_and_draws_as_linux(s):
+    s.start_browser()
+    seconds = s.open(s.server.url)
+    print('  first frame %.2f s after navigation' % seconds)
+    s.expect_client('default', [], focus=['lambda'])
+    # By keys: the Tab order is the wavelength, separation, distance, option group, width.
+    s.click_client(300, 20)
+    s.keys(Keys.END)
+    s.expect_client('lambda-end', ['--lambda', '760'], focus=['lambda'])
+    s.keys(Keys.TAB, Keys.END, Keys.TAB, Keys.END, Keys.TAB, Keys.DOWN)
+    largest = ['--lambda', '760', '--d', '0.040', '--L', '2.00']
+    s.expect_client('a-small', [*largest, '--a-small'], focus=['options'])
+    s.keys(Keys.UP, Keys.TAB, Keys.END)
+    largest += ['--a', '10000']
+    s.expect_client('all-end', largest, focus=['a'])
+    # By a click on the wavelength bar's left arrow.
+    s.click_client(BARS['lambda'][0] + 6, BARS['lambda'][1] + 8)
+    largest[1] = '759'
+    s.expect_client('lambda-arrow', largest, focus=['a', 'lambda'])
+
+
+@check
+def whole_blocks_at_pixel_ratios_2_and_3(s):
+    # A high-density screen and a browser zoom of 200 or 300 % look the same to the page.
+    for ratio in (2, 3):
+        s.start_browser(ratio=ratio)
+        s.open(s.server.url)
+        s.expect_client('ratio-%d' % ratio, [], pictures_only=True)
+
+
+@check
+def browser_without_webgl_gets_one_sentence(s):
+    s.start_browser(flags=['--disable-3d-apis'])
+    s.browser.get(s.server.url)
+    text = s.browser.find_element('id', 'message').text
+    assert 'WebGL' in text and text.count('.') == 1, 'instead of the program: %r' % text
+    assert not s.browser.find_element('id', 'stage').is_displayed()
+
+
+@check
+def single_file_opens_from_file_address(s):
+    s.start_browser()
+    s.open((s.site / 'falorys.html').resolve().as_uri())
+    s.expect_client('single-file', [], focus=['lambda'])
+
+
+@check
+def site_installs_and_reloads_offline_after_first_visit(s):
+    s.start_browser()
+    s.open(s.server.url)
+    errors = s.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors']
+    assert not errors, 'Chromium would not install the site as an app: %r' % errors
+    # Kept once the worker has stored the files and controls the page.
+    s.browser.set_script_timeout(120)
+    s.browser.execute_async_script(
+        'const done = arguments[arguments.length - 1];'
+        'navigator.serviceWorker.ready.then(() => navigator.serviceWorker.controller ? done() :'
+        '    navigator.serviceWorker.addEventListener("controllerchange", () => done()));')
+    s.server.stop()
+    s.open(s.server.url)
+    s.screenshot('offline')
+
+
+@check
+def phone_fits_and_answers_touch(s):
+    s.start_browser({'deviceMetrics': {'width': 360, 'height': 800, 'pixelRatio': 3.0,
+                                       'touch': True, 'mobile': True}})
+    s.open(s.server.url)
+    scale, right = s.browser.execute_script(
+        'return [visualViewport.scale, document.getElementById("qtcanvas")'
+        '.getBoundingClientRect().right]')
+    assert right * scale <= 360, 'the window ends at %.1f of a 360 pixel screen' % (right * scale)
+    before = s.screenshot('phone')
+    # Qt's dark desktop shows where the window has been pushed off its place in the canvas.
+    left, top, ratio = s.client_rect()
+    corner = before.crop((left, top - 24 * ratio, left + 10, top - 24 * ratio + 10))
+    assert (51, 51, 51) not in corner.getdata(), "Qt's desktop shows above or beside the window"
+    # A tap on the wavelength bar's right arrow, in the page's CSS pixels.
+    x, y, w, _ = BARS['lambda']
+    point = {'x': left / ratio + x + w - 6, 'y': top / ratio + y + 8}
+    for kind, points in (('touchStart', [point]), ('touchEnd', [])):
+        s.browser.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+    time.sleep(0.5)
+    after = s.screenshot('phone-tapped')
+    assert differing(before, after) > 0, 'a tap on the wavelength arrow changed nothing'
+
+
+def main():
+    if len(sys.argv) < 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    site, program = pathlib.Path(sys.argv[1]), sys.argv[2]
+    output = pathlib.Path(sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix='web-'))
+    output.mkdir(parents=True, exist_ok=True)
+    sys.path.insert(0, str(pathlib.Path(__file__).parent))
+    # program_checks.py says "from browser_test import check, Session": this module, not a copy.
+    sys.modules.setdefault('browser_test', sys.modules[__name__])
+    try:
+        import program_checks  # noqa: F401  (registers the program's own checks)
+    except ModuleNotFoundError as error:
+        if error.name != 'program_checks':
+            raise
+    failures = 0
+    for function in CHECKS:
+        print('%s ...' % function.__name__, flush=True)
+        session = Session(site, program, output)
+        try:
+            function(session)
+            print('  ok')
+        except Exception:  # each check reports and the next one runs
+            failures += 1
+            traceback.print_exc()
+            print('  FAILED')
+        finally:
+            session.close()
+    print('%d of %d browser checks failed; screenshots in %s' % (failures, len(CHECKS), output))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
