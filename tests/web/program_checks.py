@@ -2,18 +2,14 @@
 """The program's own checks in the browser, registered with browser_test.py's @check."""
 import csv
 import io
-import sys
+import os
+import subprocess
 import time
 
+from browser_test import BARS, check, differing
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
-
-# The harness runs as the main script; its registry is that module's.
-harness = sys.modules['__main__']
-if not hasattr(harness, 'check'):
-    import browser_test as harness
-check, differing, BARS = harness.check, harness.differing, harness.BARS
 
 # The menu bar's titles, in client coordinates (the bar lies above the client area).
 KONIEC, POMOC = (25, -12), (90, -12)
@@ -77,7 +73,7 @@ def address_opens_settings_and_the_menu_copies_their_link(s):
                 ('?lambda=380&d=0,020&L=1.5&a=10000', ['--a', '10000'])]
     for number, (query, options) in enumerate(settings):
         start_at(s, query)
-        s.expect_client('address-%d' % number, options)
+        s.expect_client('address-%d' % number, options, focus=['lambda'])
         assert notice(s) == '', 'a good address gave a notice: %r' % notice(s)
     origin = s.server.url.rstrip('/')
     s.browser.execute_cdp_cmd('Browser.grantPermissions', {
@@ -95,7 +91,7 @@ def bad_parameter_is_named_and_the_others_apply(s):
     text = notice(s)
     for part in ('lambda=900', 'poza zakresem', 'od 380 do 760 nm', '„x=1”'):
         assert part in text, 'the notice %r lacks %r' % (text, part)
-    s.expect_client('bad-parameter', ['--d', '0.030'])
+    s.expect_client('bad-parameter', ['--d', '0.030'], focus=['lambda'])
 
 
 @check
@@ -104,7 +100,7 @@ def context_menu_opens_by_right_click_and_long_press(s):
     right_click(s, 100, 300)
     opened_over(s, 'menu-right-click', before, (100, 300, 200, 360))
     s.keys(Keys.ESCAPE)
-    s.expect_client('menu-closed', [])
+    s.expect_client('menu-closed', [], focus=['lambda'])
     long_press(s, 100, 300)
     opened_over(s, 'menu-long-press', before, (100, 300, 200, 360))
     s.keys(Keys.ESCAPE)
@@ -117,7 +113,7 @@ def context_menu_opens_by_right_click_and_long_press(s):
     s.keys(Keys.ESCAPE)
     x, y, w, h = BARS['lambda']
     s.click_client(x + w - 6, y + h // 2)
-    s.expect_client('after-menus', ['--lambda', '381'], focus='lambda')
+    s.expect_client('after-menus', ['--lambda', '381'], focus=['lambda'])
 
 
 @check
@@ -133,8 +129,8 @@ def save_data_downloads_the_linux_csv(s):
     path = folder / 'falorys-650nm-d0.030mm-L1.80m-a5000nm.csv'
     WebDriverWait(s.browser, 30).until(lambda b: path.exists())
     linux = folder / 'linux.csv'
-    harness.subprocess.run([s.program, *options, '--export-csv', str(linux)], check=True,
-                           env={**harness.os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
+    subprocess.run([s.program, *options, '--export-csv', str(linux)], check=True,
+                   env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
     browser_rows = list(csv.reader(io.StringIO(path.read_text(encoding='utf-8'))))
     linux_rows = list(csv.reader(io.StringIO(linux.read_text(encoding='utf-8'))))
     assert browser_rows[0] == linux_rows[0] and len(browser_rows) == len(linux_rows) == 362
@@ -155,11 +151,11 @@ def dialogs_open_and_close_and_koniec_ends_the_program(s):
         s.screenshot(name)
         assert differing(s.client_area(name + '-open'), before) > 1000, name + ' did not open'
         s.keys(Keys.ESCAPE)
-        s.expect_client(name + '-closed', [])
+        s.expect_client(name + '-closed', [], focus=['lambda'])
     # The page still answers: the wavelength's right arrow.
     x, y, w, h = BARS['lambda']
     s.click_client(x + w - 6, y + h // 2)
-    s.expect_client('after-dialogs', ['--lambda', '381'], focus='lambda')
+    s.expect_client('after-dialogs', ['--lambda', '381'], focus=['lambda'])
     s.click_client(*KONIEC)
     WebDriverWait(s.browser, 10).until(
         lambda b: b.execute_script('return document.documentElement.dataset.falorys') == 'ended')
