@@ -6,7 +6,7 @@ import os
 import subprocess
 import time
 
-from browser_test import BARS, check, differing
+from browser_test import BARS, CLIENT, check, differing
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -75,9 +75,9 @@ def address_opens_settings_and_the_menu_copies_their_link(s):
         start_at(s, query)
         s.expect_client('address-%d' % number, options, focus=['lambda'])
         assert notice(s) == '', 'a good address gave a notice: %r' % notice(s)
-    origin = s.server.url.rstrip('/')
     s.browser.execute_cdp_cmd('Browser.grantPermissions', {
-        'origin': origin, 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        'origin': s.server.url.rstrip('/'),
+        'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
     right_click(s, 180, 300)
     menu_item(s, 4)
     copied = s.browser.execute_async_script(
@@ -108,8 +108,7 @@ def context_menu_opens_by_right_click_and_long_press(s):
     # page): it opens, closes, and the page still answers.
     x, y, w, h = BARS['L']
     right_click(s, x + w // 2, y + h // 2)
-    time.sleep(0.5)
-    assert differing(s.client_area('scroll-bar-menu'), before) > 500, 'no scroll bar menu'
+    opened_over(s, 'scroll-bar-menu', before, (0, 0) + CLIENT)
     s.keys(Keys.ESCAPE)
     x, y, w, h = BARS['lambda']
     s.click_client(x + w - 6, y + h // 2)
@@ -120,8 +119,7 @@ def context_menu_opens_by_right_click_and_long_press(s):
 def save_data_downloads_the_linux_csv(s):
     options = ['--lambda', '650', '--d', '0.030', '--L', '1.80', '--a', '5000']
     start_at(s, '?lambda=650&d=0.030&L=1.80&a=5000')
-    folder = s.output / 'downloads'
-    folder.mkdir(exist_ok=True)
+    (folder := s.output / 'downloads').mkdir(exist_ok=True)
     s.browser.execute_cdp_cmd('Browser.setDownloadBehavior',
                               {'behavior': 'allow', 'downloadPath': str(folder)})
     right_click(s, 180, 300)
@@ -148,7 +146,6 @@ def dialogs_open_and_close_and_koniec_ends_the_program(s):
         s.click_client(*POMOC)
         menu_item(s, downs)
         time.sleep(1)
-        s.screenshot(name)
         assert differing(s.client_area(name + '-open'), before) > 1000, name + ' did not open'
         s.keys(Keys.ESCAPE)
         s.expect_client(name + '-closed', [], focus=['lambda'])
