@@ -2,28 +2,39 @@
 #include "client_area_menu.h"
 
 #include "client_area.h"
-#include "file_saving.h"
+#include "pattern_export.h"
 #include "pattern_output.h"
+#include "pattern_source.h"
 #include "screen_strip.h"
-#include "system_error.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTimer>
+#include <QTouchEvent>
 
 namespace app {
 
 ClientAreaMenu::ClientAreaMenu(ClientArea &area, const PatternSource &source, QWidget &window)
-    : QObject(&window), m_area(area), m_source(source), m_window(window)
+    : QObject(&window),
+      m_area(area),
+      m_source(source),
+      m_window(window),
+      m_longPress(new QTimer(this))
 {
     area.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&area, &QWidget::customContextMenuRequested, this,
-            [this](QPoint pos) { menu()->popup(m_area.mapToGlobal(pos)); });
+    connect(&area, &QWidget::customContextMenuRequested, this, &ClientAreaMenu::popupAt);
+    area.setAttribute(Qt::WA_AcceptTouchEvents);
+    area.installEventFilter(this);
+    m_longPress->setSingleShot(true);
+    connect(m_longPress, &QTimer::timeout, this, [this] {
+        popupAt(m_touchStart);
+        // Until the finger lifts; see eventFilter.
+        QCoreApplication::instance()->installEventFilter(this);
+    });
 
     // From the keyboard the menu opens over the middle of the strip.
     auto *keys = new QAction(&window);
@@ -33,7 +44,7 @@ ClientAreaMenu::ClientAreaMenu(ClientArea &area, const PatternSource &source, QW
     connect(keys, &QAction::triggered, this, [this] {
         const QPoint stripMiddle = drawing::kStripOrigin
             + QPoint(drawing::kStripSize.width() / 2, drawing::kStripSize.height() / 2);
-        menu()->popup(m_area.mapToGlobal(stripMiddle));
+        popupAt(stripMiddle);
     });
 }
 
@@ -53,100 +64,74 @@ QMenu *ClientAreaMenu::menu()
     m_saveImage->setToolTip(QStringLiteral("Zapisuje obraz okna do pliku PNG"));
     m_saveData->setToolTip(
         QStringLiteral("Zapisuje położenie, natężenie i kolor 361 kolumn ekranu do pliku CSV"));
+    addSystemActions();
     return m_menu;
 }
 
-void ClientAreaMenu::copyImage()
+void ClientAreaMenu::popupAt(QPoint areaPosition)
 {
-    QGuiApplication::clipboard()->setImage(m_source.picture());
+    menu()->popup(m_area.mapToGlobal(areaPosition));
 }
 
 void ClientAreaMenu::saveImage()
 {
-    const QString title = QStringLiteral("Zapisz obraz");
-    const QString path = askFileName(title, QStringLiteral("Obraz PNG (*.png)"),
-                                     defaultFileName(m_source.setting(), QStringLiteral("png")),
-                                     QStandardPaths::PicturesLocation);
-    if (!path.isEmpty())
-        save(title, {path.toUtf8(), pngBytes(m_source.picture())});
+    offerFile({QStringLiteral("Zapisz obraz"), QStringLiteral("Obraz PNG (*.png)"),
+               defaultFileName(m_source.setting(), QStringLiteral("png")),
+               QStandardPaths::PicturesLocation, pngBytes(m_source.picture())});
 }
 
 void ClientAreaMenu::saveData()
 {
-    const QString title = QStringLiteral("Zapisz dane");
-    const QString path = askFileName(title, QStringLiteral("Dane CSV (*.csv)"),
-                                     defaultFileName(m_source.setting(), QStringLiteral("csv")),
-                                     QStandardPaths::DocumentsLocation);
-    if (!path.isEmpty())
-        save(title, {path.toUtf8(), currentPatternCsv(m_source)});
+    offerFile({QStringLiteral("Zapisz dane"), QStringLiteral("Dane CSV (*.csv)"),
+               defaultFileName(m_source.setting(), QStringLiteral("csv")),
+               QStandardPaths::DocumentsLocation, currentPatternCsv(m_source)});
 }
 
-QString ClientAreaMenu::askFileName(const QString &title, const QString &filter,
-                                    const QString &fileName,
-                                    QStandardPaths::StandardLocation firstFolder)
+bool ClientAreaMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    QString folder = m_lastFolder;
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QStandardPaths::writableLocation(firstFolder);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-
-    QFileDialog dialog(&m_window, title, folder, filter);
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Asked below in Polish, the same whichever dialog the desktop provides.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // Qt's own dialog, where the desktop has none, speaks the program's language too.
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Folder:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nazwa pliku:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ pliku:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Zapisz"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anuluj"));
-    dialog.selectFile(fileName);
-    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        QString path = dialog.selectedFiles().constFirst();
-        // The extension goes only on a name that names nothing yet: one typed whole, such as
-        // /dev/null, is judged as typed.
-        const QFileInfo typed(path);
-        if (typed.suffix().isEmpty() && !typed.exists() && !typed.isSymLink())
-            path += u'.' + QFileInfo(fileName).suffix();
-        m_lastFolder = typed.absolutePath();
-        // A device, a folder or another user's link is refused before any question of replacing.
-        if (const QString problem = targetProblem(path.toUtf8()); !problem.isEmpty())
-            showFailure(title, {path.toUtf8(), problem});
-        else if (!QFileInfo::exists(path) || confirmReplace(title, path))
-            return path;
+    if (watched != &m_area) {
+        // On the application while the finger that opened the menu stays down: its moving and
+        // lifting are not a touch of the menu, which Qt would make of them, closing it.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::TouchUpdate && type != QEvent::TouchEnd && type != QEvent::TouchCancel)
+            return false;
+        if (type != QEvent::TouchUpdate)
+            QCoreApplication::instance()->removeEventFilter(this);
+        event->accept();
+        return true;
     }
-    return {};
-}
-
-bool ClientAreaMenu::confirmReplace(const QString &title, const QString &path)
-{
-    QMessageBox box(
-        QMessageBox::Question, title,
-        QStringLiteral("Plik „%1” już istnieje. Czy go zastąpić?").arg(QFileInfo(path).fileName()),
-        QMessageBox::NoButton, &m_window);
-    QPushButton *replace = box.addButton(QStringLiteral("Zastąp"), QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole));
-    box.exec();
-    return box.clickedButton() == replace;
-}
-
-void ClientAreaMenu::save(const QString &title, const FileContent &content)
-{
-    if (const auto failure = saveWhole({&content, 1}))
-        showFailure(title, *failure);
-}
-
-void ClientAreaMenu::showFailure(const QString &title, const SaveFailure &failure)
-{
-    QMessageBox box(QMessageBox::Warning, title,
-                    QStringLiteral("Nie udało się zapisać pliku „%1”.")
-                        .arg(QDir::toNativeSeparators(shownPath(failure.path))),
-                    QMessageBox::Ok, &m_window);
-    box.setInformativeText(
-        QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));
-    box.exec();
+    // A long press opens the menu on a touch screen. A touch on a control is the control's:
+    // left alone, it reaches it as mouse events.
+    switch (event->type()) {
+    case QEvent::TouchBegin: {
+        const auto *touch = static_cast<QTouchEvent *>(event);
+        const QPoint at = touch->points().constFirst().position().toPoint();
+        if (touch->pointCount() != 1 || m_area.childAt(at))
+            return false;
+        m_touchStart = at;
+        m_longPress->start(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+        event->accept();
+        return true;
+    }
+    case QEvent::TouchUpdate: {
+        const auto *touch = static_cast<QTouchEvent *>(event);
+        const QPoint moved = touch->points().constFirst().position().toPoint() - m_touchStart;
+        if (touch->pointCount() != 1
+            || moved.manhattanLength() > QGuiApplication::styleHints()->startDragDistance())
+            m_longPress->stop();
+        return true;
+    }
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        m_longPress->stop();
+        return true;
+    case QEvent::MouseButtonPress:
+        // The right button's press belongs to the menu it opens: in the browser, Qt closes
+        // every popup, this one too, after a press that nothing took.
+        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
+    default:
+        return false;
+    }
 }
 
 } // namespace app

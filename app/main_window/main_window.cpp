@@ -11,7 +11,9 @@
 #include "graph_captions.h"
 #include "intensity_graph.h"
 #include "memo.h"
+#include "modal_opening.h"
 #include "pattern_tool_tip.h"
+#include "program_end.h"
 #include "radio_group.h"
 #include "readouts.h"
 #include "screen_strip.h"
@@ -19,7 +21,6 @@
 #include "scroll_ranges.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -322,20 +323,18 @@ void TForm1::opcje1Click(QObject * /*Sender*/)
 
 void TForm1::Koniec1Click(QObject * /*Sender*/)
 {
-    QCoreApplication::exit(1);
+    app::endProgram(1);
 }
 
 void TForm1::Oprogramie2Click(QObject * /*Sender*/)
 {
     // Made anew for every opening, modal over this window, gone when it closes.
-    Tform3 form3(this);
-    form3.exec();
+    app::openModal(new Tform3(this));
 }
 
 void TForm1::Opisprogramu1Click(QObject * /*Sender*/)
 {
-    Tform2 form2(this);
-    form2.exec();
+    app::openModal(new Tform2(this));
 }
 
 void TForm1::widmo()

@@ -11,14 +11,13 @@
 
 namespace app {
 
-namespace {
-
-/** The quantity of `bar` as the readouts show it, with a decimal dot. */
 QString withDot(const optics::Setting &setting, optics::Bar bar)
 {
     return drawing::formatFixed(setting.value(bar),
                                 optics::kBarQuantities[std::size_t(bar)].decimals, u'.');
 }
+
+namespace {
 
 /** A field as RFC 4180 wants it: quoted, quotes doubled, when it holds a comma, quote or break. */
 QString csvField(const QString &text)

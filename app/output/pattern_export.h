@@ -20,6 +20,9 @@ struct PatternColumn
     drawing::Colour colour; ///< as the strip paints it, 0x00BBGGRR
 };
 
+/** The quantity of `bar` as the readouts show it, with a decimal dot: "0.030", "1.80". */
+QString withDot(const optics::Setting &setting, optics::Bar bar);
+
 /**
  * A file name that says the setting, such as "falorys-650nm-d0.030mm-L1.80m-a5000nm.png"
  * ("…-L1.80m-a-bardzo-waskie.png" for narrow slits); `extension` without the dot.

@@ -155,11 +155,13 @@ void expectOpenedFromMenu(const char *item, Check check)
             }
             ++shown;
             EXPECT_EQ(opened->parentWidget(), &main) << "owned by the main window";
-            EXPECT_EQ(opened->windowModality(), Qt::ApplicationModal);
+            EXPECT_EQ(opened->windowModality(), Qt::WindowModal) << "modal to the main window";
             check(*opened);
             QTest::mouseClick(opened->OKButton, Qt::LeftButton);
         });
         main.findChild<QAction *>(QLatin1String(item))->trigger();
+        // The item only opens the window; the loop shows it, closes it and frees it.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown > 0 && opened.isNull(); }, 5000));
         EXPECT_EQ(shown, 1) << "the window was shown, and only once";
         EXPECT_TRUE(opened.isNull()) << "the window is freed when it closes";
         EXPECT_TRUE(main.findChildren<Dialog *>().isEmpty());

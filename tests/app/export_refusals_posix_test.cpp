@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <csignal>
@@ -204,6 +205,8 @@ TEST(PatternOutput, ExportRefusalsSayWhyWithTheirExitCodeAndChangeNothing)
             static_cast<QDialog *>(dialog)->accept();
         });
         action->trigger();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !reason.isEmpty() && !QApplication::activeModalWidget(); }));
         EXPECT_EQ(reason,
                   QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.")
                       .arg(QString::fromUtf8(says)));

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTest>
 #include <QTimer>
 
 #include <charconv>
@@ -58,7 +59,9 @@ void saveThroughMenu(QAction *action, const QString &offered, const QString &pat
 {
     // Qt's own dialog, which the test can answer; Windows would show its own.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QTimer::singleShot(0, [offered, path] {
+    bool answered = false;
+    QTimer::singleShot(0, [offered, path, &answered] {
+        answered = true;
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr) << "no file dialog";
         EXPECT_EQ(QFileInfo(dialog->selectedFiles().value(0)).fileName(), offered);
@@ -66,6 +69,8 @@ void saveThroughMenu(QAction *action, const QString &offered, const QString &pat
         static_cast<QDialog *>(dialog)->accept();
     });
     action->trigger();
+    // The action only opens the dialog; the file is written once it is answered.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered && !QApplication::activeModalWidget(); }));
 }
 
 } // namespace

@@ -127,7 +127,7 @@ public:
         }
     }
 
-    /** Opens a dialog through the menu, as the user does, and closes it from inside its loop. */
+    /** Opens a dialog through the menu, as the user does, and closes it once it is shown. */
     std::optional<std::string> dialogCycle(int which)
     {
         QAction *item =
@@ -136,7 +136,9 @@ public:
         const int closing = pick(3);
         QPointer<QDialog> seen;
         QObject scope; // takes the timer with it, should it not have fired
-        QTimer::singleShot(0, &scope, [&seen, closing] {
+        bool fired = false;
+        QTimer::singleShot(0, &scope, [&seen, &fired, closing] {
+            fired = true;
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return; // caught below: the window never came
@@ -163,6 +165,8 @@ public:
         remember(what + " opened and closed (way " + std::to_string(closing) + ")");
         item->trigger();
         ++m_dialogs[which];
+        // The item only opens the window; the loop shows, closes and frees it.
+        (void)QTest::qWaitFor([&] { return fired && (!seen || leftOpen); }, 12000);
         if (leftOpen)
             return what + " did not close";
         if (seen)
