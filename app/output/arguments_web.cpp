@@ -3,7 +3,6 @@
 
 #include "browser_page.h"
 #include "command_line.h"
-#include "file_saving.h"
 
 #include <QUrlQuery>
 
@@ -29,11 +28,11 @@ QString reasonIn(QString line, const QString &name)
 
 } // namespace
 
-QStringList programArguments(int argc, char **argv)
+QByteArrayList nativeArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << fromNativeBytes(argv[i]);
+        arguments << QString::fromUtf8(argv[i]);
     // The address sets the start as the command line does (?lambda=520&d=0.030&a-small), read
     // by the same parser. A parameter it refuses is named on the page and left out; the others
     // still apply, each checked with those before it.
@@ -62,7 +61,10 @@ QStringList programArguments(int argc, char **argv)
     }
     if (!problems.isEmpty())
         callPage("falorysNotice", problems.join(u' '));
-    return arguments;
+    QByteArrayList bytes;
+    for (const QString &argument : arguments)
+        bytes << argument.toUtf8();
+    return bytes;
 }
 
 } // namespace app

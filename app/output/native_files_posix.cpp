@@ -289,8 +289,9 @@ QString PendingFile::write(const QByteArray &bytes)
     if (s.inPlace) {
         // The old bytes stay until commit(); a full disk shows now, where that can be known.
         s.bytes = bytes;
-        if (::fallocate(s.file, 0, 0, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP)
-            return writeReason(errno);
+        const int error = bytes.isEmpty() ? 0 : ::posix_fallocate(s.file, 0, off_t(bytes.size()));
+        if (error != 0 && error != EOPNOTSUPP && error != EINVAL)
+            return writeReason(error);
         return {};
     }
     if (const int error = writeAll(s.file, bytes))

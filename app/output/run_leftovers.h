@@ -21,7 +21,7 @@ public:
     Leftover &operator=(const Leftover &) = delete;
 
 private:
-    int m_slot = -1;
+    [[maybe_unused]] int m_slot = -1; // unused where there are no signals to end on
 };
 
 /**

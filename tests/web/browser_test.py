@@ -127,15 +127,17 @@ class Session:
                        env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
         return Image.open(path).convert('RGB')
 
-    def click_client(self, x, y):
+    def click_client(self, x, y, rest=True):
         """A left click at the client pixel (x, y); the pointer then rests on an empty corner,
-        so that nothing stays lit by its hovering."""
+        so that nothing stays lit by its hovering (not where the click ends the program)."""
         canvas = self.browser.find_element('id', 'qtcanvas')
         size = canvas.size
         top = self.client_offset - size['height'] // 2
-        ActionChains(self.browser).move_to_element_with_offset(
-            canvas, x - size['width'] // 2, y + top).click().move_to_element_with_offset(
-            canvas, 620 - size['width'] // 2, 425 + top).perform()
+        chain = ActionChains(self.browser).move_to_element_with_offset(
+            canvas, x - size['width'] // 2, y + top).click()
+        if rest:
+            chain.move_to_element_with_offset(canvas, 620 - size['width'] // 2, 425 + top)
+        chain.perform()
 
     def keys(self, *keys):
         ActionChains(self.browser).send_keys(*keys).perform()

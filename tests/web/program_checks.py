@@ -153,7 +153,7 @@ def dialogs_open_and_close_and_koniec_ends_the_program(s):
     x, y, w, h = BARS['lambda']
     s.click_client(x + w - 6, y + h // 2)
     s.expect_client('after-dialogs', ['--lambda', '381'], focus=['lambda'])
-    s.click_client(*KONIEC)
+    s.click_client(*KONIEC, rest=False)
     WebDriverWait(s.browser, 10).until(
         lambda b: b.execute_script('return document.documentElement.dataset.falorys') == 'ended')
     text = s.browser.execute_script('return document.getElementById("message").textContent')

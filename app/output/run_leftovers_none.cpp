@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Windows ends a program without signals to catch and keeps no runtime folder for Qt; a
-// temporary file goes with its PendingFile.
+// temporary file goes with its PendingFile. A browser's page has neither signals nor files
+// that outlive it.
 #include "run_leftovers.h"
 
 #include "standard_streams.h"
