@@ -92,9 +92,19 @@ struct ShellRun
     const char *check = "true";
 };
 
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
 void expectRuns(std::span<const ShellRun> runs)
 {
     for (const ShellRun &r : runs) {
+        // The sanitizer's shadow memory and larger program need more address space than the
+        // memory limits tried leave: those runs say something only of the plain build.
+        if (kSanitized && QByteArrayView(r.command).startsWith("ulimit -v"))
+            continue;
         QTemporaryDir dir;
         QTemporaryDir scratch;
         QProcess shell;
