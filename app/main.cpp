@@ -7,6 +7,7 @@
 #include "file_saving.h"
 #include "first_paint_report.h"
 #include "headless_platform.h"
+#include "language.h"
 #include "main_window.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
@@ -58,8 +59,13 @@ private:
 int main(int argc, char **argv)
 {
     app::keepStandardStreamsOpen();
+    // The user's language, or the one --lang asks for, speaks from the first message on; a
+    // wrong --lang is told in the user's.
+    app::speak(app::languageFor(app::userLanguages()));
     // Read before any application exists: help, the version and mistakes need no display.
     const QStringList arguments = app::programArguments(argc, argv);
+    if (const auto asked = app::languageAskedIn(arguments))
+        app::speak(*asked);
     const app::CommandLine commandLine = app::parseCommandLine(arguments);
     switch (commandLine.action) {
     case app::CommandLine::Action::ShowHelp:
@@ -106,8 +112,9 @@ int main(int argc, char **argv)
         const int fits = app::largestFittingScaleBeforeShowing(kClientSize, scale);
         if (fits < scale) {
             if (options.scale != app::kScaleToFit)
-                app::printError(QStringLiteral("falorys: rozmiar %1 nie mieści się na ekranie; "
-                                               "użyto rozmiaru %2")
+                app::printError(app::translate("main",
+                                               "falorys: rozmiar %1 nie mieści się na "
+                                               "ekranie; użyto rozmiaru %2")
                                     .arg(scale)
                                     .arg(fits));
             scale = fits;
@@ -121,7 +128,7 @@ int main(int argc, char **argv)
     else if (fitScale)
         qputenv("QT_SCALE_FACTOR", environmentScale);
 
-    app::usePolishQtTexts();
+    app::installLanguage();
     drawing::useCarriedApplicationFont();
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll
     // bars (minimum on the left, under the violet end of the spectrum) belong together.

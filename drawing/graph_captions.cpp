@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "graph_captions.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 
 #include <array>
@@ -36,7 +37,7 @@ void opis(Surface &window)
     window.brush().colour = clBtnFace;
     const std::array<QPoint, 3> arrowhead {QPoint(186, 9), QPoint(190, 9), QPoint(188, 1)};
     window.Polygon(arrowhead);
-    window.TextOut(194, 1, QStringLiteral("Natężenie"));
+    window.TextOut(194, 1, QCoreApplication::translate("Captions", "Natężenie"));
 
     for (int k = 0; k <= 12; ++k) { // a tick every 3 cm
         window.MoveTo(8 + 30 * k, 85);

@@ -9,7 +9,8 @@ set -euo pipefail
 
 mode=${1:-all}
 
-packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n)
+# Qt's translation tools (lupdate, lrelease and their CMake functions) for the catalogues.
+packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools)
 # Cross-compiled on Debian: MinGW-w64, the Linux Qt's host tools, NSIS; the sources of the
 # static Qt and of Google Benchmark come through apt.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display_check.h"
 
+#include "language.h"
 #include "run_leftovers.h"
 
 #include <QByteArray>
@@ -56,16 +57,19 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     QString line;
     const QString display = qEnvironmentVariable("DISPLAY");
     if (!needsDisplay(platform))
-        line = QStringLiteral("nie można uruchomić okien: wtyczki platformy Qt „%1” nie da się "
-                              "wczytać")
+        line = translate("Display",
+                         "nie można uruchomić okien: wtyczki platformy Qt „%1” nie da się "
+                         "wczytać")
                    .arg(QString::fromLocal8Bit(platform));
     else if (display.isEmpty())
-        line = QStringLiteral("nie można połączyć się z ekranem Wayland „%1” (zmienna "
-                              "WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11")
+        line = translate("Display",
+                         "nie można połączyć się z ekranem Wayland „%1” (zmienna "
+                         "WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11")
                    .arg(qEnvironmentVariable("WAYLAND_DISPLAY"));
     else
-        line = QStringLiteral("nie można połączyć się z ekranem X „%1” (zmienna DISPLAY): "
-                              "serwer X nie działa albo odmawia połączenia")
+        line = translate("Display",
+                         "nie można połączyć się z ekranem X „%1” (zmienna DISPLAY): "
+                         "serwer X nie działa albo odmawia połączenia")
                    .arg(display);
     // No abort and no core: the display is missing, the program is not broken. Qt's own
     // English text says nothing the user can act on.
@@ -79,9 +83,10 @@ bool displayGiven(int argc, char **argv)
     if (!needsDisplay(platformName(argc, argv)) || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
-    say(QStringLiteral("brak ekranu graficznego: nie ustawiono zmiennej DISPLAY ani "
-                       "WAYLAND_DISPLAY; uruchom program w sesji graficznej albo ustaw DISPLAY "
-                       "(np. DISPLAY=:0)"));
+    say(translate("Display",
+                  "brak ekranu graficznego: nie ustawiono zmiennej DISPLAY ani "
+                  "WAYLAND_DISPLAY; uruchom program w sesji graficznej albo ustaw DISPLAY "
+                  "(np. DISPLAY=:0)"));
     return false;
 }
 

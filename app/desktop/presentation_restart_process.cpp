@@ -2,6 +2,8 @@
 // Linux and Windows: a new size is a new process.
 #include "presentation_scale.h"
 
+#include "language.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -11,7 +13,9 @@ namespace app {
 bool restartAtScale(int factor, const QStringList &arguments, const RestartState &state)
 {
     QStringList next = arguments;
-    next << QStringLiteral("--scale") << QString::number(factor);
+    // The same language, whichever chose it.
+    next << QStringLiteral("--scale") << QString::number(factor) << QStringLiteral("--lang")
+         << languageCode(spokenLanguage());
     QStringList values;
     for (int position : state.setting.positions)
         values << QString::number(position);

@@ -2,6 +2,7 @@
 #include "program_end.h"
 
 #include "browser_page.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -12,8 +13,9 @@ void endProgram(int exitCode)
 {
     // The page puts this line where the program was; nothing is left to answer clicks.
     callPage("falorysEnded",
-             QStringLiteral("Program Falorys zakończył pracę. Aby uruchomić go ponownie, "
-                            "odśwież stronę (klawisz F5 albo przycisk odświeżania przeglądarki)."));
+             translate("BrowserPage",
+                       "Program Falorys zakończył pracę. Aby uruchomić go ponownie, "
+                       "odśwież stronę (klawisz F5 albo przycisk odświeżania przeglądarki)."));
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(exitCode);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt_translations.h"
 
+#include "language.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -8,10 +10,15 @@
 
 namespace app {
 
-bool usePolishQtTexts()
+bool installLanguage()
 {
+    if (QTranslator *program = programCatalogue())
+        QCoreApplication::installTranslator(program);
+    const Language language = spokenLanguage();
+    if (language == Language::English)
+        return true;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral(":/translations/qtbase_pl.qm")))
+    if (!translator->load(QStringLiteral(":/translations/qtbase_") + languageCode(language)))
         return false;
     // It lives as long as the application.
     translator->setParent(QCoreApplication::instance());

@@ -4,11 +4,11 @@
 namespace app {
 
 /**
- * Gives Qt's own texts (file dialogs, message boxes' standard buttons, context menus of edit
- * boxes) in Polish, as the rest of the program speaks, whatever the desktop's language. The
- * catalogue is built into the program. Call once the application object exists; false (and Qt's
- * English) where the catalogue cannot be read.
+ * Once the application object exists: the program's catalogue for the language it speaks, and
+ * Qt's own texts (file dialogs, message boxes' standard buttons, context menus of edit boxes) in
+ * that language too, whatever the desktop's (English is Qt's own). Both are built into the
+ * program. False (and Qt's English) where Qt's catalogue cannot be read.
  */
-bool usePolishQtTexts();
+bool installLanguage();
 
 } // namespace app

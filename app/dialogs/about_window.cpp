@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 Tform2::Tform2(QWidget *parent)
-    : FixedDialog(QStringLiteral("O programie"), QSize(396, 265),
+    : FixedDialog(Tform2::tr("O programie"), QSize(396, 265),
                   {QStringLiteral("MS Sans Serif"), -9, drawing::DefaultCharset}, parent)
 {
     // Made in tab order: the button first, then the notice; the rest take no focus.
@@ -24,7 +24,7 @@ Tform2::Tform2(QWidget *parent)
     white.setColor(QPalette::Base, Qt::white);
     Memo1->setPalette(white);
     Memo1->setLines(noticeLines());
-    Memo1->setAccessibleName(QStringLiteral("Warunki używania programu"));
+    Memo1->setAccessibleName(Tform2::tr("Warunki używania programu"));
 
     Image1 = app::addSidePicture(this, QPoint(0, 0));
     const app::SharedLabels labels =
@@ -41,15 +41,15 @@ Tform2::Tform2(QWidget *parent)
 QStringList Tform2::noticeLines()
 {
     return {
-        QStringLiteral("Program Falorys 2 jest udostępniany bezpłatnie"),
-        QStringLiteral("(freeware) do celów edukacyjnych."),
-        QStringLiteral("Wolno go używać w szkołach, na uczelniach"),
-        QStringLiteral("i w domu bez żadnych opłat i rejestracji."),
-        QStringLiteral("Można go kopiować i przekazywać innym osobom"),
-        QStringLiteral("pod warunkiem, że rozpowszechnia się go w całości,"),
-        QStringLiteral("bez zmian i nieodpłatnie."),
-        QStringLiteral("Nie wolno go sprzedawać ani dołączać do produktów"),
-        QStringLiteral("komercyjnych bez zgody autorów."),
-        QStringLiteral("Program dostarczany jest bez żadnej gwarancji."),
+        Tform2::tr("Program Falorys 2 jest udostępniany bezpłatnie"),
+        Tform2::tr("(freeware) do celów edukacyjnych."),
+        Tform2::tr("Wolno go używać w szkołach, na uczelniach"),
+        Tform2::tr("i w domu bez żadnych opłat i rejestracji."),
+        Tform2::tr("Można go kopiować i przekazywać innym osobom"),
+        Tform2::tr("pod warunkiem, że rozpowszechnia się go w całości,"),
+        Tform2::tr("bez zmian i nieodpłatnie."),
+        Tform2::tr("Nie wolno go sprzedawać ani dołączać do produktów"),
+        Tform2::tr("komercyjnych bez zgody autorów."),
+        Tform2::tr("Program dostarczany jest bez żadnej gwarancji."),
     };
 }

@@ -21,7 +21,7 @@ constexpr std::uint8_t kUnderline = 4;
 } // namespace
 
 Tform3::Tform3(QWidget *parent, UrlOpener openUrl)
-    : FixedDialog(QStringLiteral("Opis programu"), QSize(421, 317),
+    : FixedDialog(Tform3::tr("Opis programu"), QSize(421, 317),
                   {QStringLiteral("MS Sans Serif"), -11, drawing::DefaultCharset}, parent),
       m_openUrl(std::move(openUrl))
 {
@@ -44,9 +44,9 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl)
     base.charset = drawing::EastEuropeCharset;
     base.yHeight = 200;
     RichEdit1->setBaseFormat(base);
-    RichEdit1->setAccessibleName(QStringLiteral("Opis programu"));
+    RichEdit1->setAccessibleName(Tform3::tr("Opis programu"));
     RichEdit1->setAccessibleDescription(
-        QStringLiteral("Wzory na natężenie światła za dwiema szczelinami i ich objaśnienie"));
+        Tform3::tr("Wzory na natężenie światła za dwiema szczelinami i ich objaśnienie"));
 
     Image1 = app::addSidePicture(this, QPoint(0, -3));
     const app::SharedLabels labels =
@@ -60,9 +60,9 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl)
     linkFont.underline = true;
     Label2 = new app::ClickableLabel(this);
     app::setUpText(*Label2, QString::fromUtf16(kWebAddress), QPoint(8, 295), linkFont);
-    Label2->setToolTip(QStringLiteral("Połącz się ze stroną internetową"));
+    Label2->setToolTip(Tform3::tr("Połącz się ze stroną internetową"));
     Label2->setAccessibleDescription(
-        QStringLiteral("Odnośnik: kliknięcie otwiera tę stronę w przeglądarce"));
+        Tform3::tr("Odnośnik: kliknięcie otwiera tę stronę w przeglądarce"));
     connect(Label2, &app::ClickableLabel::clicked, this, [this] { Label1Click(Label2); });
 
     setTabOrder(OKButton, RichEdit1);
@@ -172,59 +172,59 @@ void Tform3::FormCreate(QObject *)
     black();
 
     // 1. What the program shows.
-    dopisz(QStringLiteral("Program pozwala obserwować "));
+    dopisz(Tform3::tr("Program pozwala obserwować "));
     blue();
-    dopisz(QStringLiteral("łączne zjawisko dyfrakcji i interferencji "));
+    dopisz(Tform3::tr("łączne zjawisko dyfrakcji i interferencji "));
     black();
-    dopisz(QStringLiteral("fal świetlnych, zachodzące po przejściu płaskiej fali świetlnej przez "
-                          "ekran z "));
+    dopisz(Tform3::tr("fal świetlnych, zachodzące po przejściu płaskiej fali świetlnej przez "
+                      "ekran z "));
     blue();
-    dopisz(QStringLiteral("dwoma szczelinami"));
+    dopisz(Tform3::tr("dwoma szczelinami"));
     black();
-    dopisz(QStringLiteral(". Gdy szczeliny mają skończoną szerokość, prążki obrazu "
-                          "interferencyjnego nie mają stałego natężenia (jak w doświadczeniu "
-                          "Younga), lecz ich natężenie zmienia się zgodnie z obrazem "
-                          "dyfrakcyjnym pojedynczej szczeliny. "));
+    dopisz(Tform3::tr(". Gdy szczeliny mają skończoną szerokość, prążki obrazu "
+                      "interferencyjnego nie mają stałego natężenia (jak w doświadczeniu "
+                      "Younga), lecz ich natężenie zmienia się zgodnie z obrazem "
+                      "dyfrakcyjnym pojedynczej szczeliny. "));
 
     // 2. Two point slits.
-    akapit(QStringLiteral("Natężenie światła w obrazie interferencyjnym dwóch punktowych "
-                          "szczelin "));
-    dopisz(QStringLiteral("opisane jest równaniem: I"));
+    akapit(Tform3::tr("Natężenie światła w obrazie interferencyjnym dwóch punktowych "
+                      "szczelin "));
+    dopisz(Tform3::tr("opisane jest równaniem: I"));
     sub(), dopisz(QStringLiteral("int")), normal();
     dopisz(QStringLiteral(" = I")), sub(), dopisz(QStringLiteral("0")), normal();
     dopisz(QStringLiteral("cos")), sup(), dopisz(QStringLiteral("2")), normal();
     Symbol(), dopisz(QStringLiteral("b")), Times();
-    dopisz(QStringLiteral(", gdzie "));
+    dopisz(Tform3::tr(", gdzie "));
     Symbol(), dopisz(QStringLiteral("b = p")), Times();
     dopisz(QStringLiteral("dsin"));
     Symbol(), dopisz(QStringLiteral("q/l")), Times();
-    dopisz(QStringLiteral(", przy czym d jest odległością między szczelinami, "));
+    dopisz(Tform3::tr(", przy czym d jest odległością między szczelinami, "));
     Symbol(), dopisz(QStringLiteral("l ")), Times();
-    dopisz(QStringLiteral("długością ")), dopisz(QStringLiteral("fali świetlnej, a "));
+    dopisz(Tform3::tr("długością ")), dopisz(Tform3::tr("fali świetlnej, a "));
     Symbol(), dopisz(QStringLiteral("q ")), Times();
-    dopisz(QStringLiteral("kątem pod jakim światło dociera ze szczelin "));
-    dopisz(QStringLiteral("do danego punktu P ekranu (ustawionego za szczelinami). "));
+    dopisz(Tform3::tr("kątem pod jakim światło dociera ze szczelin "));
+    dopisz(Tform3::tr("do danego punktu P ekranu (ustawionego za szczelinami). "));
 
     // 3. One slit of finite width.
-    akapit(QStringLiteral("Natomiast natężenie fali ugiętej na jednej szczelinie dane jest "));
-    dopisz(QStringLiteral("równaniem: I")), sub(), dopisz(QStringLiteral("dyfr.")), normal();
+    akapit(Tform3::tr("Natomiast natężenie fali ugiętej na jednej szczelinie dane jest "));
+    dopisz(Tform3::tr("równaniem: I")), sub(), dopisz(Tform3::tr("dyfr.")), normal();
     dopisz(QStringLiteral(" = I")), sub(), dopisz(QStringLiteral("0")), normal();
     dopisz(QStringLiteral("(sin")), Symbol(), dopisz(QStringLiteral("a/a")), Times();
     dopisz(QStringLiteral(")"));
     sup(), dopisz(QStringLiteral("2")), normal();
-    dopisz(QStringLiteral(", gdzie "));
+    dopisz(Tform3::tr(", gdzie "));
     Symbol(), dopisz(QStringLiteral("a = p")), Times();
     dopisz(QStringLiteral("asin"));
     Symbol(), dopisz(QStringLiteral("q/l")), Times();
-    dopisz(QStringLiteral(", przy czym a jest szerokością szczeliny. "));
+    dopisz(Tform3::tr(", przy czym a jest szerokością szczeliny. "));
 
     // 4. The product of the two.
-    akapit(QStringLiteral("Łączny efekt możemy otrzymać, zastępując w równaniu "
-                          "interferencyjnym stałą amplitudę fal "));
-    dopisz(QStringLiteral("wychodzących z punktowych szczelin "));
-    dopisz(QStringLiteral("rzeczywistym natężeniem fali ugiętej na szczelinach o skończonej "
-                          "szerokości. "));
-    dopisz(QStringLiteral("Otrzymujemy wtedy równanie: I = I")), sub(), dopisz(QStringLiteral("0"));
+    akapit(Tform3::tr("Łączny efekt możemy otrzymać, zastępując w równaniu "
+                      "interferencyjnym stałą amplitudę fal "));
+    dopisz(Tform3::tr("wychodzących z punktowych szczelin "));
+    dopisz(Tform3::tr("rzeczywistym natężeniem fali ugiętej na szczelinach o skończonej "
+                      "szerokości. "));
+    dopisz(Tform3::tr("Otrzymujemy wtedy równanie: I = I")), sub(), dopisz(QStringLiteral("0"));
     normal();
     dopisz(QStringLiteral("cos")), sup(), dopisz(QStringLiteral("2")), normal();
     Symbol(), dopisz(QStringLiteral("b")), Times();
@@ -233,25 +233,25 @@ void Tform3::FormCreate(QObject *)
     sup(), dopisz(QStringLiteral("2")), normal();
 
     // 5. What the product means.
-    akapit(QStringLiteral("Ten wynik opisuje następujące fakty: w danym punkcie ekranu światło "
-                          "z każdej szczeliny z osobna tworzy obraz dyfrakcyjny tej szczeliny, "
-                          "a oba obrazy nakładają się na siebie i interferują ze sobą. "
-                          "Powstający obraz jest więc "));
+    akapit(Tform3::tr("Ten wynik opisuje następujące fakty: w danym punkcie ekranu światło "
+                      "z każdej szczeliny z osobna tworzy obraz dyfrakcyjny tej szczeliny, "
+                      "a oba obrazy nakładają się na siebie i interferują ze sobą. "
+                      "Powstający obraz jest więc "));
     blue();
-    dopisz(QStringLiteral("iloczynem czynnika interferencyjnego i "));
-    dopisz(QStringLiteral("dyfrakcyjnego. "));
+    dopisz(Tform3::tr("iloczynem czynnika interferencyjnego i "));
+    dopisz(Tform3::tr("dyfrakcyjnego. "));
     black();
 
     // 6. What the scroll bars change.
-    akapit(QStringLiteral("W programie można suwakami zmieniać szerokość szczelin a, odległość "
-                          "między szczelinami d, odległość szczelin od ekranu L oraz długość "
-                          "fali "));
+    akapit(Tform3::tr("W programie można suwakami zmieniać szerokość szczelin a, odległość "
+                      "między szczelinami d, odległość szczelin od ekranu L oraz długość "
+                      "fali "));
     Symbol(), dopisz(QStringLiteral("l ")), Times();
-    dopisz(QStringLiteral("i obserwować, jak obraz dyfrakcyjny zależy od tych parametrów."));
+    dopisz(Tform3::tr("i obserwować, jak obraz dyfrakcyjny zależy od tych parametrów."));
 
     // 7. Further reading.
-    akapit(QStringLiteral("Więcej na temat dyfrakcji i interferencji światła można przeczytać "
-                          "na stronie internetowej "));
+    akapit(Tform3::tr("Więcej na temat dyfrakcji i interferencji światła można przeczytać "
+                      "na stronie internetowej "));
     kolor(kBlue, kUnderline);
     dopisz(QString::fromUtf16(kWebAddress));
     kolor(kBlack, kNoStyle);

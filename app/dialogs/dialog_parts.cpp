@@ -2,6 +2,7 @@
 #include "dialog_parts.h"
 
 #include "font_mapping.h"
+#include "language.h"
 
 #include <QDialog>
 #include <QImage>
@@ -60,7 +61,7 @@ QLabel *addText(QWidget *parent, const QString &text, QPoint position, const dra
 QLabel *addSidePicture(QWidget *parent, QPoint position)
 {
     auto *picture = new QLabel(parent);
-    picture->setAccessibleName(QStringLiteral("Ozdobny pasek z godłem programu"));
+    picture->setAccessibleName(translate("Dialogs", "Ozdobny pasek z godłem programu"));
     picture->setGeometry(QRect(position, QSize(54, 285)));
     const QImage image(QStringLiteral(":/side_picture.jpg"));
     if (!image.isNull()) {
@@ -75,7 +76,7 @@ QPushButton *addOkButton(QDialog &dialog, QRect geometry)
     auto *button = new QPushButton(QStringLiteral("OK"), &dialog);
     button->setGeometry(geometry);
     button->setDefault(true);
-    button->setAccessibleDescription(QStringLiteral("Zamyka okno"));
+    button->setAccessibleDescription(translate("Dialogs", "Zamyka okno"));
     QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(1); });
     return button;
 }

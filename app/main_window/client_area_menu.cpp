@@ -54,16 +54,18 @@ QMenu *ClientAreaMenu::menu()
         return m_menu;
     m_menu = new QMenu(&m_area);
     m_menu->setObjectName(QStringLiteral("ClientAreaMenu"));
-    m_menu->setAccessibleName(QStringLiteral("Obraz i dane"));
+    m_menu->setAccessibleName(ClientAreaMenu::tr("Obraz i dane"));
     m_copyImage =
-        m_menu->addAction(QStringLiteral("Kopiuj obraz"), this, &ClientAreaMenu::copyImage);
+        m_menu->addAction(ClientAreaMenu::tr("Kopiuj obraz"), this, &ClientAreaMenu::copyImage);
     m_saveImage =
-        m_menu->addAction(QStringLiteral("Zapisz obraz…"), this, &ClientAreaMenu::saveImage);
-    m_saveData = m_menu->addAction(QStringLiteral("Zapisz dane…"), this, &ClientAreaMenu::saveData);
-    m_copyImage->setToolTip(QStringLiteral("Kopiuje obraz okna, 632 × 434 piksele, do schowka"));
-    m_saveImage->setToolTip(QStringLiteral("Zapisuje obraz okna do pliku PNG"));
+        m_menu->addAction(ClientAreaMenu::tr("Zapisz obraz…"), this, &ClientAreaMenu::saveImage);
+    m_saveData =
+        m_menu->addAction(ClientAreaMenu::tr("Zapisz dane…"), this, &ClientAreaMenu::saveData);
+    m_copyImage->setToolTip(
+        ClientAreaMenu::tr("Kopiuje obraz okna, 632 × 434 piksele, do schowka"));
+    m_saveImage->setToolTip(ClientAreaMenu::tr("Zapisuje obraz okna do pliku PNG"));
     m_saveData->setToolTip(
-        QStringLiteral("Zapisuje położenie, natężenie i kolor 361 kolumn ekranu do pliku CSV"));
+        ClientAreaMenu::tr("Zapisuje położenie, natężenie i kolor 361 kolumn ekranu do pliku CSV"));
     addSystemActions();
     return m_menu;
 }
@@ -75,14 +77,14 @@ void ClientAreaMenu::popupAt(QPoint areaPosition)
 
 void ClientAreaMenu::saveImage()
 {
-    offerFile({QStringLiteral("Zapisz obraz"), QStringLiteral("Obraz PNG (*.png)"),
+    offerFile({ClientAreaMenu::tr("Zapisz obraz"), ClientAreaMenu::tr("Obraz PNG (*.png)"),
                defaultFileName(m_source.setting(), QStringLiteral("png")),
                QStandardPaths::PicturesLocation, pngBytes(m_source.picture())});
 }
 
 void ClientAreaMenu::saveData()
 {
-    offerFile({QStringLiteral("Zapisz dane"), QStringLiteral("Dane CSV (*.csv)"),
+    offerFile({ClientAreaMenu::tr("Zapisz dane"), ClientAreaMenu::tr("Dane CSV (*.csv)"),
                defaultFileName(m_source.setting(), QStringLiteral("csv")),
                QStandardPaths::DocumentsLocation, currentPatternCsv(m_source)});
 }

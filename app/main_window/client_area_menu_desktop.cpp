@@ -43,11 +43,11 @@ void ClientAreaMenu::askFileName(const FileOffer &offer, const QString &folder,
     // Asked below in Polish, the same whichever dialog the desktop provides.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     // Qt's own dialog, where the desktop has none, speaks the program's language too.
-    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Folder:"));
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Nazwa pliku:"));
-    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Typ pliku:"));
-    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Zapisz"));
-    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Anuluj"));
+    dialog->setLabelText(QFileDialog::LookIn, ClientAreaMenu::tr("Folder:"));
+    dialog->setLabelText(QFileDialog::FileName, ClientAreaMenu::tr("Nazwa pliku:"));
+    dialog->setLabelText(QFileDialog::FileType, ClientAreaMenu::tr("Typ pliku:"));
+    dialog->setLabelText(QFileDialog::Accept, ClientAreaMenu::tr("Zapisz"));
+    dialog->setLabelText(QFileDialog::Reject, ClientAreaMenu::tr("Anuluj"));
     dialog->selectFile(fileName);
     openModal(dialog, [this, dialog, offer](int result) {
         const QStringList chosen = dialog->selectedFiles();
@@ -76,12 +76,12 @@ void ClientAreaMenu::askFileName(const FileOffer &offer, const QString &folder,
 
 void ClientAreaMenu::confirmReplace(const FileOffer &offer, const QString &path)
 {
-    auto *box = new QMessageBox(
-        QMessageBox::Question, offer.title,
-        QStringLiteral("Plik „%1” już istnieje. Czy go zastąpić?").arg(QFileInfo(path).fileName()),
-        QMessageBox::NoButton, &m_window);
-    QPushButton *replace = box->addButton(QStringLiteral("Zastąp"), QMessageBox::AcceptRole);
-    box->setDefaultButton(box->addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole));
+    auto *box = new QMessageBox(QMessageBox::Question, offer.title,
+                                ClientAreaMenu::tr("Plik „%1” już istnieje. Czy go zastąpić?")
+                                    .arg(QFileInfo(path).fileName()),
+                                QMessageBox::NoButton, &m_window);
+    QPushButton *replace = box->addButton(ClientAreaMenu::tr("Zastąp"), QMessageBox::AcceptRole);
+    box->setDefaultButton(box->addButton(ClientAreaMenu::tr("Anuluj"), QMessageBox::RejectRole));
     openModal(box, [this, box, replace, offer, path](int) {
         if (box->clickedButton() == replace)
             save(offer, path);
@@ -101,11 +101,11 @@ void ClientAreaMenu::showFailure(const QString &title, const SaveFailure &failur
                                  std::function<void()> then)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, title,
-                                QStringLiteral("Nie udało się zapisać pliku „%1”.")
+                                ClientAreaMenu::tr("Nie udało się zapisać pliku „%1”.")
                                     .arg(QDir::toNativeSeparators(shownPath(failure.path))),
                                 QMessageBox::Ok, &m_window);
     box->setInformativeText(
-        QStringLiteral("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));
+        ClientAreaMenu::tr("Przyczyna: %1. Nic nie zostało zapisane.").arg(failure.reason));
     openModal(box, [then = std::move(then)](int) {
         if (then)
             then();

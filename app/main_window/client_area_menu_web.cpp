@@ -4,12 +4,14 @@
 #include "client_area_menu.h"
 
 #include "browser_page.h"
+#include "language.h"
 #include "pattern_export.h"
 #include "pattern_source.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QMenu>
+#include <QUrlQuery>
 
 namespace app {
 
@@ -24,7 +26,11 @@ QString settingLink(const optics::Setting &s)
               .arg(QString::number(s.units(Bar::Wavelength)), withDot(s, Bar::Separation),
                    withDot(s, Bar::Distance))
         + (s.narrowSlits ? QStringLiteral("&a-small")
-                         : QStringLiteral("&a=%1").arg(s.slitWidthNm()));
+                         : QStringLiteral("&a=%1").arg(s.slitWidthNm()))
+        // A language the address asked for stays; otherwise each reader's own browser chooses.
+        + (QUrlQuery(pageQuery()).hasQueryItem(QStringLiteral("lang"))
+               ? QStringLiteral("&lang=") + languageCode(spokenLanguage())
+               : QString());
 }
 
 } // namespace
@@ -33,22 +39,23 @@ void ClientAreaMenu::addSystemActions()
 {
     m_menu->addSeparator();
     QAction *link =
-        m_menu->addAction(QStringLiteral("Kopiuj link do tego ustawienia"), this, [this] {
+        m_menu->addAction(ClientAreaMenu::tr("Kopiuj link do tego ustawienia"), this, [this] {
             const QString address = settingLink(m_source.setting());
             copyTextToClipboard(address,
-                                QStringLiteral("Przeglądarka nie pozwoliła skopiować linku do "
-                                               "schowka. Link do tego ustawienia: ")
+                                ClientAreaMenu::tr("Przeglądarka nie pozwoliła skopiować linku do "
+                                                   "schowka. Link do tego ustawienia: ")
                                     + address);
         });
-    link->setToolTip(QStringLiteral("Kopiuje do schowka adres strony, który otwiera program przy "
-                                    "tym ustawieniu"));
+    link->setToolTip(
+        ClientAreaMenu::tr("Kopiuje do schowka adres strony, który otwiera program przy "
+                           "tym ustawieniu"));
 }
 
 void ClientAreaMenu::copyImage()
 {
     copyPngToClipboard(pngBytes(m_source.picture()),
-                       QStringLiteral("Przeglądarka nie pozwoliła skopiować obrazu do schowka; "
-                                      "zapisz go poleceniem „Zapisz obraz…”."));
+                       ClientAreaMenu::tr("Przeglądarka nie pozwoliła skopiować obrazu do schowka; "
+                                          "zapisz go poleceniem „Zapisz obraz…”."));
 }
 
 void ClientAreaMenu::offerFile(const FileOffer &offer)

@@ -3,6 +3,7 @@
 
 #include "about_window.h"
 #include "apparatus_diagram.h"
+#include "bar_texts.h"
 #include "client_area.h"
 #include "client_area_menu.h"
 #include "colour.h"
@@ -10,6 +11,7 @@
 #include "font_mapping.h"
 #include "graph_captions.h"
 #include "intensity_graph.h"
+#include "language.h"
 #include "memo.h"
 #include "modal_opening.h"
 #include "pattern_tool_tip.h"
@@ -25,6 +27,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -75,19 +78,19 @@ QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString
 /** What the four readouts say, in a sentence a screen reader can speak. */
 QString describeSettings(const TForm1 &form)
 {
-    // Polish text, so a decimal comma whatever the locale of the readouts.
+    // The spoken language's decimal separator, whatever the locale of the readouts.
     using optics::Bar;
-    const QChar comma(u',');
+    const QChar comma = QLocale(app::languageCode(app::spokenLanguage())).decimalPoint().at(0);
     const optics::Setting setting = form.setting();
-    QString text = QStringLiteral("Długość fali %1 nm, odległość szczelin %2 mm, "
-                                  "odległość od ekranu %3 m, ")
+    QString text = TForm1::tr("Długość fali %1 nm, odległość szczelin %2 mm, "
+                              "odległość od ekranu %3 m, ")
                        .arg(setting.units(Bar::Wavelength))
                        .arg(drawing::formatFixed(setting.value(Bar::Separation), 3, comma),
                             drawing::formatFixed(setting.value(Bar::Distance), 2, comma));
     if (setting.narrowSlits)
-        text += QStringLiteral("bardzo wąskie szczeliny");
+        text += TForm1::tr("bardzo wąskie szczeliny");
     else
-        text += QStringLiteral("szerokość szczelin %1 nm").arg(setting.slitWidthNm());
+        text += TForm1::tr("szerokość szczelin %1 nm").arg(setting.slitWidthNm());
     return text;
 }
 
@@ -122,7 +125,7 @@ TForm1::TForm1(QWidget *parent)
     m_clientArea->image().fill(m_canvas.systemColours().face);
     createControls();
     createMenu();
-    setWindowTitle(QStringLiteral("Falorys (dwie szczeliny)"));
+    setWindowTitle(TForm1::tr("Falorys (dwie szczeliny)"));
     setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -148,14 +151,14 @@ void TForm1::createControls()
     setCentralWidget(m_clientArea);
     QWidget *client = m_clientArea;
 
-    Label5 = makeLabel(client, "Label5", 450, 202, QStringLiteral("długość fali "),
-                       kArial12CentralEuropean);
+    Label5 =
+        makeLabel(client, "Label5", 450, 202, TForm1::tr("długość fali "), kArial12CentralEuropean);
     Label1 = makeLabel(client, "Label1", 518, 202, QStringLiteral("l = "), kSymbol12);
-    Label2 = makeLabel(client, "Label2", 426, 246, QStringLiteral("odległość szczelin d ="),
+    Label2 = makeLabel(client, "Label2", 426, 246, TForm1::tr("odległość szczelin d ="),
                        kArial12CentralEuropean);
-    Label3 = makeLabel(client, "Label3", 426, 291, QStringLiteral("odległość od ekranu L ="),
+    Label3 = makeLabel(client, "Label3", 426, 291, TForm1::tr("odległość od ekranu L ="),
                        kArial12CentralEuropean);
-    Label4 = makeLabel(client, "Label4", 426, 336, QStringLiteral("szerrokość szczelin a ="),
+    Label4 = makeLabel(client, "Label4", 426, 336, TForm1::tr("szerrokość szczelin a ="),
                        kArial12CentralEuropean);
 
     suwak1 = makeScrollBar(client, "suwak1", {440, 181, 168, 17}, optics::kSuwak1Range);
@@ -163,8 +166,8 @@ void TForm1::createControls()
     suwak3 = makeScrollBar(client, "suwak3", {440, 271, 168, 17}, optics::kSuwak3Range);
     suwak_a = makeScrollBar(client, "suwak_a", {440, 316, 168, 17}, optics::kSuwakARange);
 
-    opcje1 = new RadioGroup(QStringLiteral("Opcje"),
-                            {QStringLiteral("a  regulowane"), QStringLiteral("a <<")}, client);
+    opcje1 = new RadioGroup(TForm1::tr("Opcje"),
+                            {TForm1::tr("a  regulowane"), QStringLiteral("a <<")}, client);
     opcje1->setObjectName(QStringLiteral("opcje1"));
     opcje1->setFont(drawing::toQFont(kArial12));
     opcje1->setGeometry(448, 24, 137, 73);
@@ -196,7 +199,7 @@ void TForm1::nameForScreenReaders()
 {
     // Each label under a scroll bar names it, and the bars say what they set,
     // in what unit and how far; the client area's description follows every change.
-    m_clientArea->setAccessibleName(QStringLiteral("Doświadczenie z dwiema szczelinami"));
+    m_clientArea->setAccessibleName(TForm1::tr("Doświadczenie z dwiema szczelinami"));
     struct Naming
     {
         QWidget *control;
@@ -204,30 +207,27 @@ void TForm1::nameForScreenReaders()
         QString name;
         QString description;
     };
-    const auto rangeOf = [](optics::Bar bar) {
-        return QString::fromStdString(optics::valuesText(bar).range());
-    };
+    const auto rangeOf = app::rangeText;
     const Naming namings[] = {
-        {suwak1, Label5, QStringLiteral("Długość fali"),
-         QStringLiteral("Długość fali światła w nanometrach, ") + rangeOf(optics::Bar::Wavelength)},
-        {suwak2, Label2, QStringLiteral("Odległość szczelin"),
-         QStringLiteral("Odległość między szczelinami w milimetrach, ")
+        {suwak1, Label5, TForm1::tr("Długość fali"),
+         TForm1::tr("Długość fali światła w nanometrach, ") + rangeOf(optics::Bar::Wavelength)},
+        {suwak2, Label2, TForm1::tr("Odległość szczelin"),
+         TForm1::tr("Odległość między szczelinami w milimetrach, ")
              + rangeOf(optics::Bar::Separation)},
-        {suwak3, Label3, QStringLiteral("Odległość od ekranu"),
-         QStringLiteral("Odległość szczelin od ekranu w metrach, ")
-             + rangeOf(optics::Bar::Distance)},
-        {suwak_a, Label4, QStringLiteral("Szerokość szczelin"),
-         QStringLiteral("Szerokość każdej ze szczelin w nanometrach, ")
+        {suwak3, Label3, TForm1::tr("Odległość od ekranu"),
+         TForm1::tr("Odległość szczelin od ekranu w metrach, ") + rangeOf(optics::Bar::Distance)},
+        {suwak_a, Label4, TForm1::tr("Szerokość szczelin"),
+         TForm1::tr("Szerokość każdej ze szczelin w nanometrach, ")
              + rangeOf(optics::Bar::SlitWidth)
-             + QStringLiteral("; nieczynny przy bardzo wąskich szczelinach")},
-        {opcje1, nullptr, QStringLiteral("Opcje"),
-         QStringLiteral("Szerokość szczelin: ustawiana suwakiem albo bardzo mała")},
-        {opcje1->button(0), nullptr, QStringLiteral("Szerokość szczelin regulowana"),
-         QStringLiteral("Szerokość szczelin ustawiana suwakiem")},
-        {opcje1->button(1), nullptr, QStringLiteral("Bardzo wąskie szczeliny"),
-         QStringLiteral("Szerokość szczelin znacznie mniejsza od długości fali, 1 nm")},
-        {Memo2, nullptr, QStringLiteral("Litera lambda"),
-         QStringLiteral("Znak długości fali obok opcji bardzo wąskich szczelin")},
+             + TForm1::tr("; nieczynny przy bardzo wąskich szczelinach")},
+        {opcje1, nullptr, TForm1::tr("Opcje"),
+         TForm1::tr("Szerokość szczelin: ustawiana suwakiem albo bardzo mała")},
+        {opcje1->button(0), nullptr, TForm1::tr("Szerokość szczelin regulowana"),
+         TForm1::tr("Szerokość szczelin ustawiana suwakiem")},
+        {opcje1->button(1), nullptr, TForm1::tr("Bardzo wąskie szczeliny"),
+         TForm1::tr("Szerokość szczelin znacznie mniejsza od długości fali, 1 nm")},
+        {Memo2, nullptr, TForm1::tr("Litera lambda"),
+         TForm1::tr("Znak długości fali obok opcji bardzo wąskich szczelin")},
     };
     for (const Naming &n : namings) {
         n.control->setAccessibleName(n.name);
@@ -236,7 +236,7 @@ void TForm1::nameForScreenReaders()
             n.label->setBuddy(n.control);
     }
     // The label keeps its spelling on the screen; a screen reader gets the word right.
-    Label4->setAccessibleName(QStringLiteral("szerokość szczelin a ="));
+    Label4->setAccessibleName(TForm1::tr("szerokość szczelin a ="));
 }
 
 void TForm1::createMenu()
@@ -244,13 +244,13 @@ void TForm1::createMenu()
     QMenuBar *bar = menuBar();
     // The menu belongs to the window, the same on every desktop.
     bar->setNativeMenuBar(false);
-    Koniec1 = bar->addAction(QStringLiteral("Koniec"));
+    Koniec1 = bar->addAction(TForm1::tr("Koniec"));
     Koniec1->setObjectName(QStringLiteral("Koniec1"));
-    Oprogramie1 = bar->addMenu(QStringLiteral("Pomoc"));
+    Oprogramie1 = bar->addMenu(TForm1::tr("Pomoc"));
     Oprogramie1->setObjectName(QStringLiteral("Oprogramie1"));
-    Oprogramie2 = Oprogramie1->addAction(QStringLiteral("Opis programu"));
+    Oprogramie2 = Oprogramie1->addAction(TForm1::tr("Opis programu"));
     Oprogramie2->setObjectName(QStringLiteral("Oprogramie2"));
-    Opisprogramu1 = Oprogramie1->addAction(QStringLiteral("O programie"));
+    Opisprogramu1 = Oprogramie1->addAction(TForm1::tr("O programie"));
     Opisprogramu1->setObjectName(QStringLiteral("Opisprogramu1"));
 
     // The client area's own: its context menu, and the tooltip reading out the pattern.

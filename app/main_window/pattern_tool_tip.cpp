@@ -50,7 +50,7 @@ QString PatternToolTip::textAt(QPoint p) const
     const int xMm = (p.x() - area->left()) - optics::IntensityProfile::kMaxOffset;
     const double intensity = optics::natezenie(m_parameters, double(xMm));
     const QChar separator = m_decimalSeparator;
-    return QStringLiteral("Położenie na ekranie: x = %1 cm\nNatężenie względne: I/I₀ = %2")
+    return PatternToolTip::tr("Położenie na ekranie: x = %1 cm\nNatężenie względne: I/I₀ = %2")
         .arg(withMinus(drawing::formatFixed(xMm / 10.0L, 1, separator)),
              drawing::formatFixed(intensity, 3, separator));
 }

@@ -3,17 +3,20 @@
 
 #include "browser_page.h"
 #include "command_line.h"
+#include "language.h"
 
 #include <QUrlQuery>
+
+#include <algorithm>
 
 namespace app {
 
 namespace {
 
 /** The parameters of the page's address: the setting options of the command line. */
-const QStringList kAddressParameters {QStringLiteral("lambda"), QStringLiteral("d"),
-                                      QStringLiteral("L"), QStringLiteral("a"),
-                                      QStringLiteral("a-small")};
+const QStringList kAddressParameters {QStringLiteral("lambda"),  QStringLiteral("d"),
+                                      QStringLiteral("L"),       QStringLiteral("a"),
+                                      QStringLiteral("a-small"), QStringLiteral("lang")};
 
 /** The parser's line without the program's name and the option the address names otherwise. */
 QString reasonIn(QString line, const QString &name)
@@ -37,15 +40,19 @@ QByteArrayList nativeArguments(int argc, char **argv)
     // by the same parser. A parameter it refuses is named on the page and left out; the others
     // still apply, each checked with those before it.
     QStringList problems;
-    const QList<std::pair<QString, QString>> items =
+    QList<std::pair<QString, QString>> items =
         QUrlQuery(pageQuery()).queryItems(QUrl::FullyDecoded);
+    // The language first, so that what is said of the others is said in it.
+    std::stable_partition(items.begin(), items.end(),
+                          [](const auto &item) { return item.first == QLatin1String("lang"); });
     for (const auto &item : items) {
         const QString &name = item.first;
         const QString &value = item.second;
         const QString given = value.isEmpty() ? name : name + u'=' + value;
         if (!kAddressParameters.contains(name)) {
-            problems << QStringLiteral("W adresie pominięto „%1”: nieznany parametr; dozwolone "
-                                       "parametry: %2.")
+            problems << translate("BrowserPage",
+                                  "W adresie pominięto „%1”: nieznany parametr; dozwolone "
+                                  "parametry: %2.")
                             .arg(given, kAddressParameters.join(QStringLiteral(", ")));
             continue;
         }
@@ -53,11 +60,13 @@ QByteArrayList nativeArguments(int argc, char **argv)
             arguments + QStringList {QStringLiteral("--") + (value.isEmpty() ? name : given)};
         const CommandLine line = parseCommandLine(tried);
         if (line.action == CommandLine::Action::Fail) {
-            problems << QStringLiteral("W adresie pominięto „%1”: %2.")
+            problems << translate("BrowserPage", "W adresie pominięto „%1”: %2.")
                             .arg(given, reasonIn(line.text, name));
             continue;
         }
         arguments = tried;
+        if (const auto asked = languageAskedIn(arguments); asked && *asked != spokenLanguage())
+            speak(*asked);
     }
     if (!problems.isEmpty())
         callPage("falorysNotice", problems.join(u' '));

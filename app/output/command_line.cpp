@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
+#include "bar_texts.h"
+#include "language.h"
 #include "setting.h"
 
 #include <QCommandLineParser>
@@ -81,22 +83,22 @@ Decimal readDecimal(QStringView text, int decimals)
 OptionRule settingOption(const QString &name, const QString &valueName, const QString &what,
                          optics::Bar which)
 {
-    const optics::BarValuesText values = optics::valuesText(which);
-    const QString step = QString::fromStdString(values.stepWithUnit());
-    const QString range = QString::fromStdString(values.range());
-    const QString allowed = QStringLiteral("dozwolone wartości: ") + range;
+    const QString step = stepText(which);
+    const QString range = rangeText(which);
+    const QString allowed = translate("CommandLine", "dozwolone wartości: %1").arg(range);
     const int decimals = optics::kBarQuantities[std::size_t(which)].decimals;
     auto apply = [=](const QString &value, StartOptions &options) -> QString {
         const Decimal d = readDecimal(value, decimals);
         const QString shown = value.trimmed();
         if (!d.isNumber)
-            return QStringLiteral("„%1” nie jest liczbą; %2").arg(value, allowed);
+            return translate("CommandLine", "„%1” nie jest liczbą; %2").arg(value, allowed);
         const optics::Placement place = optics::placeOnBar(which, d.units, d.finer);
         switch (place.kind) {
         case optics::Placement::Kind::OutOfRange:
-            return QStringLiteral("%1 jest poza zakresem; %2").arg(shown, allowed);
+            return translate("CommandLine", "%1 jest poza zakresem; %2").arg(shown, allowed);
         case optics::Placement::Kind::OffStep:
-            return QStringLiteral("%1 nie pasuje do kroku %2; %3").arg(shown, step, allowed);
+            return translate("CommandLine", "%1 nie pasuje do kroku %2; %3")
+                .arg(shown, step, allowed);
         case optics::Placement::Kind::Position:
             break;
         }
@@ -110,39 +112,51 @@ OptionRule fileOption(const QString &name, const QString &help, QString StartOpt
 {
     auto apply = [path](const QString &value, StartOptions &options) -> QString {
         if (value.isEmpty())
-            return QStringLiteral("pusta nazwa pliku; podaj nazwę pliku do zapisania");
+            return translate("CommandLine", "pusta nazwa pliku; podaj nazwę pliku do zapisania");
         options.*path = value;
         return {};
     };
-    return {{name}, QStringLiteral("PLIK"), help, apply, QStringLiteral("podaj nazwę pliku")};
+    return {{name},
+            translate("CommandLine", "PLIK"),
+            help,
+            apply,
+            translate("CommandLine", "podaj nazwę pliku")};
 }
 
-const QString kScaleValues = QStringLiteral("dozwolone wartości: 1, 2, 3, 4 albo fit");
-
-const std::vector<OptionRule> &optionRules()
+QString scaleValues()
 {
-    static const std::vector<OptionRule> rules {
+    return translate("CommandLine", "dozwolone wartości: 1, 2, 3, 4 albo fit");
+}
+
+QString languageValues()
+{
+    return translate("CommandLine", "dozwolone wartości: pl, uk, en");
+}
+
+std::vector<OptionRule> makeOptionRules()
+{
+    return {
         {{QStringLiteral("h"), QStringLiteral("help")},
          {},
-         QStringLiteral("wypisuje tę pomoc i kończy pracę"),
+         translate("CommandLine", "wypisuje tę pomoc i kończy pracę"),
          {},
          {}},
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
-         QStringLiteral("wypisuje wersję programu i kończy pracę"),
+         translate("CommandLine", "wypisuje wersję programu i kończy pracę"),
          {},
          {}},
         settingOption(QStringLiteral("lambda"), QStringLiteral("NM"),
-                      QStringLiteral("długość fali"), optics::Bar::Wavelength),
+                      translate("CommandLine", "długość fali"), optics::Bar::Wavelength),
         settingOption(QStringLiteral("d"), QStringLiteral("MM"),
-                      QStringLiteral("odległość szczelin"), optics::Bar::Separation),
+                      translate("CommandLine", "odległość szczelin"), optics::Bar::Separation),
         settingOption(QStringLiteral("L"), QStringLiteral("M"),
-                      QStringLiteral("odległość od ekranu"), optics::Bar::Distance),
+                      translate("CommandLine", "odległość od ekranu"), optics::Bar::Distance),
         settingOption(QStringLiteral("a"), QStringLiteral("NM"),
-                      QStringLiteral("szerokość szczelin"), optics::Bar::SlitWidth),
+                      translate("CommandLine", "szerokość szczelin"), optics::Bar::SlitWidth),
         {{QStringLiteral("a-small")},
          {},
-         QStringLiteral("bardzo wąskie szczeliny (opcja „a << λ”)"),
+         translate("CommandLine", "bardzo wąskie szczeliny (opcja „a << λ”)"),
          [](const QString &, StartOptions &options) {
              options.narrowSlits = true;
              return QString();
@@ -150,8 +164,9 @@ const std::vector<OptionRule> &optionRules()
          {}},
         {{QStringLiteral("scale")},
          QStringLiteral("N|fit"),
-         QStringLiteral("rozmiar prezentacyjny: całe okno 1, 2, 3 lub 4 razy większe; fit: "
-                        "największy, który mieści się na ekranie"),
+         translate("CommandLine",
+                   "rozmiar prezentacyjny: całe okno 1, 2, 3 lub 4 razy większe; "
+                   "fit: największy, który mieści się na ekranie"),
          [](const QString &value, StartOptions &options) {
              const QString wanted = value.trimmed();
              if (wanted == QLatin1String("fit")) {
@@ -161,23 +176,50 @@ const std::vector<OptionRule> &optionRules()
              bool ok = false;
              const int factor = wanted.toInt(&ok);
              if (!ok)
-                 return QStringLiteral("„%1” nie jest rozmiarem; %2").arg(value, kScaleValues);
+                 return translate("CommandLine", "„%1” nie jest rozmiarem; %2")
+                     .arg(value, scaleValues());
              if (factor < 1 || factor > kMaxPresentationScale)
-                 return QStringLiteral("%1 jest poza zakresem; %2").arg(wanted, kScaleValues);
+                 return translate("CommandLine", "%1 jest poza zakresem; %2")
+                     .arg(wanted, scaleValues());
              options.scale = factor;
              return QString();
          },
-         kScaleValues,
+         scaleValues(),
          true},
         fileOption(QStringLiteral("export-png"),
-                   QStringLiteral("zapisuje obraz okna (632 × 434 piksele) do pliku PNG "
-                                  "i kończy pracę bez otwierania okna"),
+                   translate("CommandLine",
+                             "zapisuje obraz okna (632 × 434 piksele) do pliku "
+                             "PNG i kończy pracę bez otwierania okna"),
                    &StartOptions::pngPath),
         fileOption(QStringLiteral("export-csv"),
-                   QStringLiteral("zapisuje dane 361 kolumn ekranu (x, I/I₀, R, G, B) do pliku "
-                                  "CSV i kończy pracę bez otwierania okna"),
+                   translate("CommandLine",
+                             "zapisuje dane 361 kolumn ekranu (x, I/I₀, R, G, B) "
+                             "do pliku CSV i kończy pracę bez otwierania okna"),
                    &StartOptions::csvPath),
+        {{QStringLiteral("lang")},
+         QStringLiteral("pl|uk|en"),
+         translate("CommandLine",
+                   "język programu: polski, ukraiński albo angielski; bez tej "
+                   "opcji język pulpitu, jeśli program go zna, a inaczej polski"),
+         [](const QString &value, StartOptions &) {
+             if (languageNamed(value))
+                 return QString();
+             return translate("CommandLine", "„%1” nie jest językiem programu; %2")
+                 .arg(value, languageValues());
+         },
+         languageValues()},
     };
+}
+
+/** The options, their help and messages in the language spoken when asked. */
+const std::vector<OptionRule> &optionRules()
+{
+    static std::vector<OptionRule> rules;
+    static std::optional<Language> madeIn;
+    if (madeIn != spokenLanguage()) {
+        rules = makeOptionRules();
+        madeIn = spokenLanguage();
+    }
     return rules;
 }
 
@@ -212,17 +254,20 @@ QString wrapped(const QString &line)
 
 QString helpText()
 {
-    QString text = QStringLiteral("Użycie: falorys [OPCJE]\n"
-                                  "Dyfrakcja i interferencja światła na dwóch szczelinach.\n"
-                                  "\n"
-                                  "Opcje:\n");
+    QString text = translate("CommandLine",
+                             "Użycie: falorys [OPCJE]\n"
+                             "Dyfrakcja i interferencja światła na dwóch "
+                             "szczelinach.\n"
+                             "\n"
+                             "Opcje:\n");
     for (const OptionRule &rule : optionRules()) {
         QString left = QStringLiteral("  ") + spelledNames(rule);
         if (!rule.valueName.isEmpty())
             left += u' ' + rule.valueName;
         text += wrapped(left.leftJustified(kHelpIndent - 1) + u' ' + rule.help);
     }
-    text += QStringLiteral(
+    text += translate(
+        "CommandLine",
         "\n"
         "Liczby dziesiętne można pisać z kropką albo z przecinkiem (0.030 lub 0,030).\n"
         "Bez opcji program zaczyna od 380 nm, 0,020 mm, 1,50 m i 1000 nm.\n"
@@ -286,7 +331,7 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
             std::any_of(arguments.begin(), arguments.end(), [&](const QString &a) {
                 return a.section(u'=', 0, 0) == QStringLiteral("--") + unknown;
             });
-        return failure(QStringLiteral("nieznana opcja „%1”; dozwolone opcje: %2")
+        return failure(translate("CommandLine", "nieznana opcja „%1”; dozwolone opcje: %2")
                            .arg(typedLong ? QStringLiteral("--") + unknown : dashed(unknown),
                                 known.join(QStringLiteral(", "))));
     }
@@ -294,17 +339,18 @@ CommandLine parseFailure(const QCommandLineParser &parser, const QStringList &ar
         const OptionRule *rule = ruleNamed(optionNameIn(argument));
         if (argument.startsWith(u'-') && argument.contains(u'=') && rule
             && rule->valueName.isEmpty())
-            return failure(QStringLiteral("opcja %1 nie przyjmuje wartości")
+            return failure(translate("CommandLine", "opcja %1 nie przyjmuje wartości")
                                .arg(dashed(optionNameIn(argument))));
     }
     const QString last = arguments.value(arguments.size() - 1);
     const OptionRule *rule = ruleNamed(optionNameIn(last));
     if (last.startsWith(u'-') && rule && !rule->valueName.isEmpty())
         return failure(
-            QStringLiteral("%1: brak wartości; %2")
+            translate("CommandLine", "%1: brak wartości; %2")
                 .arg(last.startsWith(QStringLiteral("--")) ? last : dashed(optionNameIn(last)),
                      rule->allowed));
-    return failure(QStringLiteral("błędny wiersz poleceń; listę opcji wypisuje falorys --help"));
+    return failure(
+        translate("CommandLine", "błędny wiersz poleceń; listę opcji wypisuje falorys --help"));
 }
 
 /** A value that is rather the next option: the one before it was given none. */
@@ -324,10 +370,11 @@ std::optional<CommandLine> misusedOption(const QCommandLineParser &parser)
         const OptionRule *rule = ruleNamed(name);
         const QString spelled = QStringLiteral("--") + rule->names.last();
         if (std::find(seen.begin(), seen.end(), rule) != seen.end())
-            return failure(QStringLiteral("opcja %1 podana więcej niż raz").arg(spelled));
+            return failure(translate("CommandLine", "opcja %1 podana więcej niż raz").arg(spelled));
         seen.push_back(rule);
         if (!rule->valueName.isEmpty() && looksLikeOption(parser.value(name), *rule))
-            return failure(QStringLiteral("%1: brak wartości; %2").arg(spelled, rule->allowed));
+            return failure(
+                translate("CommandLine", "%1: brak wartości; %2").arg(spelled, rule->allowed));
     }
     return std::nullopt;
 }
@@ -396,8 +443,9 @@ CommandLine parseCommandLine(const QStringList &allArguments)
     if (auto misused = misusedOption(parser))
         return *misused;
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("nieoczekiwany argument „%1”; program przyjmuje tylko "
-                                      "opcje, ich listę wypisuje falorys --help")
+        return failure(translate("CommandLine",
+                                 "nieoczekiwany argument „%1”; program przyjmuje "
+                                 "tylko opcje, ich listę wypisuje falorys --help")
                            .arg(parser.positionalArguments().first()));
 
     CommandLine result;
@@ -421,11 +469,15 @@ CommandLine parseCommandLine(const QStringList &allArguments)
     }
     const StartOptions &o = result.options;
     if (o.narrowSlits && o.positions[3])
-        return failure(QStringLiteral("opcje --a i --a-small wykluczają się: przy „a << λ” "
-                                      "szerokość szczelin się nie liczy; podaj jedną z nich"));
+        return failure(translate("CommandLine",
+                                 "opcje --a i --a-small wykluczają się: przy "
+                                 "„a << λ” szerokość szczelin się nie liczy; podaj "
+                                 "jedną z nich"));
     if (o.pngPath == QStringLiteral("-") && o.csvPath == QStringLiteral("-"))
-        return failure(QStringLiteral("--export-png i --export-csv nie mogą obie pisać na "
-                                      "standardowe wyjście („-”); jednej podaj nazwę pliku"));
+        return failure(translate("CommandLine",
+                                 "--export-png i --export-csv nie mogą obie pisać "
+                                 "na standardowe wyjście („-”); jednej podaj nazwę "
+                                 "pliku"));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pattern_export.h"
 
+#include "language.h"
 #include "readouts.h"
 
 #include <QBuffer>
@@ -75,8 +76,9 @@ QByteArray patternCsv(const optics::Setting &s, std::span<const PatternColumn> c
     const QString width = s.narrowSlits ? QStringLiteral("a << λ (a = 1 nm)")
                                         : QStringLiteral("a = %1 nm").arg(s.slitWidthNm());
     const QString intensityHeader =
-        QStringLiteral("I/I₀ przy λ = %1 nm, d = %2 mm, L = %3 m, %4; separator dziesiętny: "
-                       "kropka")
+        translate("PatternExport",
+                  "I/I₀ przy λ = %1 nm, d = %2 mm, L = %3 m, %4; separator dziesiętny: "
+                  "kropka")
             .arg(QString::number(s.units(Bar::Wavelength)), withDot(s, Bar::Separation),
                  withDot(s, Bar::Distance), width);
     const QStringList header {QStringLiteral("x [mm]"), intensityHeader, QStringLiteral("R"),

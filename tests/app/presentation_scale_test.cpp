@@ -82,7 +82,7 @@ TEST(PresentationScale, RestartStateIsTakenOnceAndChecked)
 
 TEST(QtTexts, FileDialogAndStandardButtonsSpeakPolish)
 {
-    ASSERT_TRUE(app::usePolishQtTexts());
+    ASSERT_TRUE(app::installLanguage()); // Polish, the language spoken unless asked otherwise
     QFileDialog dialog(nullptr, QStringLiteral("Zapisz obraz"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
