@@ -342,7 +342,7 @@ Examples:
     </message>
     <message>
         <source>Znak długości fali obok opcji bardzo wąskich szczelin</source>
-        <translation>Symbol of the wavelength beside the option of very narrow slits</translation>
+        <translation>The wavelength symbol next to the option for very narrow slits</translation>
     </message>
     <message>
         <source>szerokość szczelin a =</source>
@@ -381,7 +381,7 @@ Examples:
     </message>
     <message>
         <source>(freeware) do celów edukacyjnych.</source>
-        <translation>(freeware) for education.</translation>
+        <translation>(freeware) for educational use.</translation>
     </message>
     <message>
         <source>Wolno go używać w szkołach, na uczelniach</source>
@@ -397,7 +397,7 @@ Examples:
     </message>
     <message>
         <source>pod warunkiem, że rozpowszechnia się go w całości,</source>
-        <translation>provided it is passed on whole,</translation>
+        <translation>provided it is distributed in full,</translation>
     </message>
     <message>
         <source>bez zmian i nieodpłatnie.</source>
@@ -405,11 +405,11 @@ Examples:
     </message>
     <message>
         <source>Nie wolno go sprzedawać ani dołączać do produktów</source>
-        <translation>It may not be sold or bundled with</translation>
+        <translation>It may not be sold or bundled with commercial</translation>
     </message>
     <message>
         <source>komercyjnych bez zgody autorów.</source>
-        <translation>commercial products without the authors’ consent.</translation>
+        <translation>products without the authors’ consent.</translation>
     </message>
     <message>
         <source>Program dostarczany jest bez żadnej gwarancji.</source>
@@ -440,11 +440,11 @@ Examples:
     </message>
     <message>
         <source>łączne zjawisko dyfrakcji i interferencji </source>
-        <translation>diffraction and interference together </translation>
+        <translation>the combined effect of diffraction and interference </translation>
     </message>
     <message>
         <source>fal świetlnych, zachodzące po przejściu płaskiej fali świetlnej przez ekran z </source>
-        <translation>in light waves, as they occur when a plane light wave passes through a screen with </translation>
+        <translation>of light waves that arises when a plane light wave passes through a screen with </translation>
     </message>
     <message>
         <source>dwoma szczelinami</source>
@@ -452,7 +452,7 @@ Examples:
     </message>
     <message>
         <source>. Gdy szczeliny mają skończoną szerokość, prążki obrazu interferencyjnego nie mają stałego natężenia (jak w doświadczeniu Younga), lecz ich natężenie zmienia się zgodnie z obrazem dyfrakcyjnym pojedynczej szczeliny. </source>
-        <translation>. When the slits have a finite width, the fringes of the interference pattern do not have a constant intensity (as in Young’s experiment); their intensity varies with the diffraction pattern of a single slit. </translation>
+        <translation>. When the slits have a finite width, the fringes of the interference pattern do not have a constant intensity (as they do in Young’s experiment); instead, their intensity varies with the diffraction pattern of a single slit. </translation>
     </message>
     <message>
         <source>Natężenie światła w obrazie interferencyjnym dwóch punktowych szczelin </source>
@@ -484,7 +484,7 @@ Examples:
     </message>
     <message>
         <source>do danego punktu P ekranu (ustawionego za szczelinami). </source>
-        <translation>to a given point P of the screen (placed behind the slits). </translation>
+        <translation>to a given point P on the screen (placed behind the slits). </translation>
     </message>
     <message>
         <source>Natomiast natężenie fali ugiętej na jednej szczelinie dane jest </source>
@@ -520,7 +520,7 @@ Examples:
     </message>
     <message>
         <source>Ten wynik opisuje następujące fakty: w danym punkcie ekranu światło z każdej szczeliny z osobna tworzy obraz dyfrakcyjny tej szczeliny, a oba obrazy nakładają się na siebie i interferują ze sobą. Powstający obraz jest więc </source>
-        <translation>This result describes the following facts: at a given point of the screen the light from each slit on its own forms that slit’s diffraction pattern, and the two patterns overlap and interfere with each other. The resulting pattern is therefore the </translation>
+        <translation>This result describes the following facts: at a given point on the screen the light from each slit on its own forms that slit’s diffraction pattern, and the two patterns overlap and interfere with each other. The resulting pattern is therefore the </translation>
     </message>
     <message>
         <source>iloczynem czynnika interferencyjnego i </source>
@@ -540,7 +540,7 @@ Examples:
     </message>
     <message>
         <source>Więcej na temat dyfrakcji i interferencji światła można przeczytać na stronie internetowej </source>
-        <translation>More on the diffraction and interference of light can be read on the web page </translation>
+        <translation>You can read more about the diffraction and interference of light on the web page </translation>
     </message>
 </context>
 <context>

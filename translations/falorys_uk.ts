@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>W adresie pominięto „%1”: nieznany parametr; dozwolone parametry: %2.</source>
-        <translation>В адресі пропущено «%1»: невідомий параметр; допустимі параметри: %2.</translation>
+        <translation>В адресі проігноровано «%1»: невідомий параметр; допустимі параметри: %2.</translation>
     </message>
     <message>
         <source>W adresie pominięto „%1”: %2.</source>
-        <translation>В адресі пропущено «%1»: %2.</translation>
+        <translation>В адресі проігноровано «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -152,7 +152,7 @@ Przykłady:
 
 Приклади:
   falorys --lambda 650 --d 0,030 --L 1,80 --a 5000
-  falorys --lambda 532 --a-small --export-png vizerunok.png --export-csv vizerunok.csv
+  falorys --lambda 532 --a-small --export-png kartyna.png --export-csv kartyna.csv
   falorys --export-csv - | column -s, -t
   falorys --scale fit --lang uk
 </translation>
@@ -205,7 +205,7 @@ Przykłady:
     <name>Display</name>
     <message>
         <source>nie można uruchomić okien: wtyczki platformy Qt „%1” nie da się wczytać</source>
-        <translation>не вдається відкрити вікна: не вдається завантажити модуль платформи Qt «%1»</translation>
+        <translation>неможливо відкрити вікна: не вдається завантажити модуль платформи Qt «%1»</translation>
     </message>
     <message>
         <source>nie można połączyć się z ekranem Wayland „%1” (zmienna WAYLAND_DISPLAY); ustaw DISPLAY, aby użyć ekranu X11</source>
@@ -381,7 +381,7 @@ Przykłady:
     </message>
     <message>
         <source>(freeware) do celów edukacyjnych.</source>
-        <translation>(freeware) для навчальних цілей.</translation>
+        <translation>(freeware) з навчальною метою.</translation>
     </message>
     <message>
         <source>Wolno go używać w szkołach, na uczelniach</source>
@@ -405,11 +405,11 @@ Przykłady:
     </message>
     <message>
         <source>Nie wolno go sprzedawać ani dołączać do produktów</source>
-        <translation>Її не можна продавати чи додавати до</translation>
+        <translation>Її не можна продавати чи додавати до комерційних</translation>
     </message>
     <message>
         <source>komercyjnych bez zgody autorów.</source>
-        <translation>комерційних продуктів без згоди авторів.</translation>
+        <translation>продуктів без згоди авторів.</translation>
     </message>
     <message>
         <source>Program dostarczany jest bez żadnej gwarancji.</source>
@@ -440,7 +440,7 @@ Przykłady:
     </message>
     <message>
         <source>łączne zjawisko dyfrakcji i interferencji </source>
-        <translation>спільне явище дифракції та інтерференції </translation>
+        <translation>сукупне явище дифракції та інтерференції </translation>
     </message>
     <message>
         <source>fal świetlnych, zachodzące po przejściu płaskiej fali świetlnej przez ekran z </source>
@@ -452,7 +452,7 @@ Przykłady:
     </message>
     <message>
         <source>. Gdy szczeliny mają skończoną szerokość, prążki obrazu interferencyjnego nie mają stałego natężenia (jak w doświadczeniu Younga), lecz ich natężenie zmienia się zgodnie z obrazem dyfrakcyjnym pojedynczej szczeliny. </source>
-        <translation>. Коли щілини мають скінченну ширину, смуги інтерференційної картини не мають сталої інтенсивності (як у досліді Юнга), а їхня інтенсивність змінюється відповідно до дифракційної картини однієї щілини. </translation>
+        <translation>. Коли щілини мають скінченну ширину, смуги інтерференційної картини не мають сталої інтенсивності (на відміну від досліду Юнга), а їхня інтенсивність змінюється відповідно до дифракційної картини однієї щілини. </translation>
     </message>
     <message>
         <source>Natężenie światła w obrazie interferencyjnym dwóch punktowych szczelin </source>
@@ -504,7 +504,7 @@ Przykłady:
     </message>
     <message>
         <source>Łączny efekt możemy otrzymać, zastępując w równaniu interferencyjnym stałą amplitudę fal </source>
-        <translation>Спільний ефект можна отримати, замінивши в рівнянні інтерференції сталу амплітуду хвиль, </translation>
+        <translation>Сукупний ефект можна отримати, замінивши в рівнянні інтерференції сталу амплітуду хвиль, </translation>
     </message>
     <message>
         <source>wychodzących z punktowych szczelin </source>
