@@ -16,6 +16,53 @@
     let finished = false;
     window.falorysOutput = [];
 
+    // The page's words in the program's language: the address's lang, else the first of the
+    // browser's languages that the program speaks, else Polish, as the program itself chooses.
+    const words = {
+        pl: {
+            loading: 'Wczytywanie…',
+            failed: 'Nie udało się uruchomić Falorysa ({0}). Odśwież stronę, aby spróbować ' +
+                    'ponownie.',
+            unsupported: 'Ta przeglądarka nie uruchomi Falorysa, bo nie obsługuje WebAssembly ' +
+                         'lub WebGL; otwórz tę stronę w aktualnej wersji Chrome, Edge, ' +
+                         'Firefoksa lub Safari.',
+            ended: 'Falorys zakończył pracę. Aby uruchomić go ponownie, odśwież stronę.',
+            code: 'kod {0}',
+        },
+        uk: {
+            loading: 'Завантаження…',
+            failed: 'Не вдалося запустити Falorys ({0}). Оновіть сторінку, щоб спробувати ще ' +
+                    'раз.',
+            unsupported: 'Цей браузер не запустить Falorys, бо не підтримує WebAssembly або ' +
+                         'WebGL; відкрийте цю сторінку в актуальній версії Chrome, Edge, ' +
+                         'Firefox або Safari.',
+            ended: 'Falorys завершив роботу. Щоб запустити його знову, оновіть сторінку.',
+            code: 'код {0}',
+        },
+        en: {
+            loading: 'Loading…',
+            failed: 'Falorys could not start ({0}). Reload the page to try again.',
+            unsupported: 'This browser cannot run Falorys: it lacks WebAssembly or WebGL; open ' +
+                         'this page in a current Chrome, Edge, Firefox or Safari.',
+            ended: 'Falorys has ended. To start it again, reload the page.',
+            code: 'code {0}',
+        },
+    };
+    function pageLanguage() {
+        const asked = new URLSearchParams(location.search).get('lang');
+        const wanted = [asked || ''].concat(asked && words[asked.toLowerCase()] ? []
+                                                      : Array.from(navigator.languages || []));
+        for (const name of wanted) {
+            const language = String(name).toLowerCase().split(/[-_]/)[0];
+            if (words[language])
+                return language;
+        }
+        return 'pl';
+    }
+    const language = pageLanguage();
+    const say = function (what, value) { return words[language][what].replace('{0}', value); };
+    document.documentElement.lang = language;
+
     function showMessage(text) {
         finished = true;
         stage.hidden = true;
@@ -47,7 +94,7 @@
 
     function setProgress(fraction) {
         const percent = Math.floor(Math.min(1, Math.max(0, fraction)) * 100);
-        loading.textContent = 'Wczytywanie… ' + percent + ' %';
+        loading.textContent = say('loading') + ' ' + percent + ' %';
         loading.setAttribute('aria-valuenow', String(percent));
     }
 
@@ -99,8 +146,7 @@
 
     function failed(reason) {
         if (!finished)
-            showMessage('Nie udało się uruchomić Falorysa (' + reason + '). ' +
-                        'Odśwież stronę, aby spróbować ponownie.');
+            showMessage(say('failed', reason));
     }
 
     // The site's .wasm, counted as it arrives; size is its length in bytes.
@@ -165,9 +211,7 @@
     // Starts the program with its .wasm bytes from source (one of the two above).
     window.falorysStart = function (source) {
         if (typeof WebAssembly !== 'object' || !webGLAvailable()) {
-            showMessage('Ta przeglądarka nie uruchomi Falorysa, bo nie obsługuje WebAssembly ' +
-                        'lub WebGL; otwórz tę stronę w aktualnej wersji Chrome, Edge, Firefoksa ' +
-                        'lub Safari.');
+            showMessage(say('unsupported'));
             return;
         }
         fitNarrowScreen();
@@ -199,10 +243,9 @@
             quit: function (code, exception) {
                 if (code !== 0 || (exception && exception.name !== 'ExitStatus'))
                     failed(exception && exception.name !== 'ExitStatus' ? String(exception)
-                                                                          : 'kod ' + code);
+                                                                          : say('code', code));
                 else if (!finished)
-                    showMessage('Falorys zakończył pracę. Aby uruchomić go ponownie, ' +
-                                'odśwież stronę.');
+                    showMessage(say('ended'));
             },
         }).then(function (module) { window.falorysModule = module; },
                 function (error) { failed(String(error.message || error)); });

@@ -1,5 +1,5 @@
 ; SPDX-License-Identifier: MIT
-; The Windows installer, in Polish. For the user who runs it by default, without administrator
+; The Windows installer, in Polish, Ukrainian or English as Windows speaks (Polish otherwise). For the user who runs it by default, without administrator
 ; rights; for every user of the computer when chosen on its first page or given /AllUsers (as
 ; an administrator). /S installs silently, as for a whole computer room:
 ;   falorys-VERSION-setup.exe /S [/AllUsers] [/D=FOLDER]
@@ -17,7 +17,6 @@ RequestExecutionLevel user
 !include nsDialogs.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Falorys"
-!define DESCRIPTION "Dyfrakcja i interferencja na dwóch szczelinach"
 !define SHORTCUT "$SMPROGRAMS\Falorys.lnk"
 !define PRESENTATION_SHORTCUT "$SMPROGRAMS\Falorys — tryb prezentacji.lnk"
 
@@ -52,10 +51,47 @@ Page custom InstallModePage InstallModeLeave
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the one for a Windows in any other language.
 !insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "English"
 
-!define NEEDS_ADMIN "Instalacja dla wszystkich użytkowników wymaga uprawnień administratora. \
-Uruchom instalator jako administrator albo zainstaluj program tylko dla siebie."
+LangString DESCRIPTION ${LANG_POLISH} "Dyfrakcja i interferencja na dwóch szczelinach"
+LangString DESCRIPTION ${LANG_UKRAINIAN} "Дифракція та інтерференція на двох щілинах"
+LangString DESCRIPTION ${LANG_ENGLISH} "Diffraction and interference at two slits"
+LangString LARGEST ${LANG_POLISH} "w największym rozmiarze"
+LangString LARGEST ${LANG_UKRAINIAN} "у найбільшому розмірі"
+LangString LARGEST ${LANG_ENGLISH} "at the largest size"
+LangString NEEDS_ADMIN ${LANG_POLISH} "Instalacja dla wszystkich użytkowników wymaga uprawnień \
+administratora. Uruchom instalator jako administrator albo zainstaluj program tylko dla siebie."
+LangString NEEDS_ADMIN ${LANG_UKRAINIAN} "Встановлення для всіх користувачів потребує прав \
+адміністратора. Запустіть інсталятор як адміністратор або встановіть програму лише для себе."
+LangString NEEDS_ADMIN ${LANG_ENGLISH} "Installing for all users needs administrator rights. \
+Run the installer as an administrator or install the program for yourself only."
+LangString USERS_TITLE ${LANG_POLISH} "Wybierz użytkowników"
+LangString USERS_TITLE ${LANG_UKRAINIAN} "Виберіть користувачів"
+LangString USERS_TITLE ${LANG_ENGLISH} "Choose users"
+LangString USERS_SUBTITLE ${LANG_POLISH} "Wybierz, dla kogo zainstalować program Falorys."
+LangString USERS_SUBTITLE ${LANG_UKRAINIAN} "Виберіть, для кого встановити програму Falorys."
+LangString USERS_SUBTITLE ${LANG_ENGLISH} "Choose whom to install Falorys for."
+LangString USERS_TEXT ${LANG_POLISH} "Program można zainstalować tylko dla siebie, bez \
+uprawnień administratora, albo dla wszystkich użytkowników tego komputera."
+LangString USERS_TEXT ${LANG_UKRAINIAN} "Програму можна встановити лише для себе, без прав \
+адміністратора, або для всіх користувачів цього комп’ютера."
+LangString USERS_TEXT ${LANG_ENGLISH} "The program can be installed for yourself only, without \
+administrator rights, or for all users of this computer."
+LangString FOR_ME ${LANG_POLISH} "Tylko dla mnie"
+LangString FOR_ME ${LANG_UKRAINIAN} "Лише для мене"
+LangString FOR_ME ${LANG_ENGLISH} "For me only"
+LangString FOR_ALL ${LANG_POLISH} "Dla wszystkich użytkowników (wymaga uprawnień administratora)"
+LangString FOR_ALL ${LANG_UKRAINIAN} "Для всіх користувачів (потрібні права адміністратора)"
+LangString FOR_ALL ${LANG_ENGLISH} "For all users (needs administrator rights)"
+LangString UNINSTALL_NEEDS_ADMIN ${LANG_POLISH} "Program zainstalowano dla wszystkich \
+użytkowników: odinstalowanie wymaga uprawnień administratora."
+LangString UNINSTALL_NEEDS_ADMIN ${LANG_UKRAINIAN} "Програму встановлено для всіх \
+користувачів: для видалення потрібні права адміністратора."
+LangString UNINSTALL_NEEDS_ADMIN ${LANG_ENGLISH} "The program was installed for all users: \
+uninstalling it needs administrator rights."
 
 ; Whether the installer runs with an administrator's rights (elevated).
 !macro IsAdmin result
@@ -88,7 +124,7 @@ Function .onInit
         StrCpy $AllUsers 1
         !insertmacro IsAdmin $0
         ${If} $0 != "Admin"
-            MessageBox MB_ICONSTOP "${NEEDS_ADMIN}" /SD IDOK
+            MessageBox MB_ICONSTOP "$(NEEDS_ADMIN)" /SD IDOK
             SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
             Quit
         ${EndIf}
@@ -97,17 +133,14 @@ Function .onInit
 FunctionEnd
 
 Function InstallModePage
-    !insertmacro MUI_HEADER_TEXT "Wybierz użytkowników" \
-        "Wybierz, dla kogo zainstalować program Falorys."
+    !insertmacro MUI_HEADER_TEXT "$(USERS_TITLE)" "$(USERS_SUBTITLE)"
     nsDialogs::Create 1018
     Pop $0
-    ${NSD_CreateLabel} 0 0 100% 24u "Program można zainstalować tylko dla siebie, bez \
-uprawnień administratora, albo dla wszystkich użytkowników tego komputera."
+    ${NSD_CreateLabel} 0 0 100% 24u "$(USERS_TEXT)"
     Pop $0
-    ${NSD_CreateRadioButton} 10u 34u 100% 12u "Tylko dla mnie"
+    ${NSD_CreateRadioButton} 10u 34u 100% 12u "$(FOR_ME)"
     Pop $ForMe
-    ${NSD_CreateRadioButton} 10u 50u 100% 12u \
-        "Dla wszystkich użytkowników (wymaga uprawnień administratora)"
+    ${NSD_CreateRadioButton} 10u 50u 100% 12u "$(FOR_ALL)"
     Pop $ForAll
     ${If} $AllUsers == 1
         ${NSD_Check} $ForAll
@@ -122,7 +155,7 @@ Function InstallModeLeave
     ${If} $0 == ${BST_CHECKED}
         !insertmacro IsAdmin $1
         ${If} $1 != "Admin"
-            MessageBox MB_ICONEXCLAMATION "${NEEDS_ADMIN}"
+            MessageBox MB_ICONEXCLAMATION "$(NEEDS_ADMIN)"
             Abort
         ${EndIf}
         StrCpy $AllUsers 1
@@ -137,15 +170,15 @@ Section
     File "/oname=falorys.exe" "${PROGRAM}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "${SHORTCUT}" "$INSTDIR\falorys.exe" "" "$INSTDIR\falorys.exe" 0 \
-        SW_SHOWNORMAL "" "${DESCRIPTION}"
+        SW_SHOWNORMAL "" "$(DESCRIPTION)"
     CreateShortcut "${PRESENTATION_SHORTCUT}" "$INSTDIR\falorys.exe" "--scale fit" \
-        "$INSTDIR\falorys.exe" 0 SW_SHOWNORMAL "" "${DESCRIPTION}, w największym rozmiarze"
+        "$INSTDIR\falorys.exe" 0 SW_SHOWNORMAL "" "$(DESCRIPTION), $(LARGEST)"
 
     ; SHCTX: the current user's registry, or the computer's for all users.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Falorys"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Comments" "${DESCRIPTION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Comments" "$(DESCRIPTION)"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "https://falorys.org/"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\falorys.exe,0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -163,8 +196,7 @@ Function un.onInit
     ${If} $0 == $INSTDIR
         !insertmacro IsAdmin $1
         ${If} $1 != "Admin"
-            MessageBox MB_ICONSTOP "Program zainstalowano dla wszystkich użytkowników: \
-odinstalowanie wymaga uprawnień administratora." /SD IDOK
+            MessageBox MB_ICONSTOP "$(UNINSTALL_NEEDS_ADMIN)" /SD IDOK
             SetErrorLevel 740
             Quit
         ${EndIf}

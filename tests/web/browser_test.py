@@ -201,6 +201,9 @@ def start_chromium(profile, mobile=None, ratio=1, flags=()):
                  '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,700',
                  '--force-device-scale-factor=%g' % ratio, '--user-data-dir=%s' % profile, *flags):
         options.add_argument(flag)
+    # A browser that asks pages for Polish, as the Linux tests' desktop speaks it.
+    options.add_argument('--lang=pl')
+    options.add_experimental_option('prefs', {'intl.accept_languages': 'pl'})
     if mobile:
         options.add_experimental_option('mobileEmulation', mobile)
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)

@@ -70,7 +70,7 @@ def address_opens_settings_and_the_menu_copies_their_link(s):
                  ['--lambda', '520', '--d', '0.030', '--L', '1.80', '--a', '3000']),
                 ('?lambda=760&d=0.040&L=2.00&a-small',
                  ['--lambda', '760', '--d', '0.040', '--L', '2.00', '--a-small']),
-                ('?lambda=380&d=0,020&L=1.5&a=10000', ['--a', '10000'])]
+                ('?lambda=380&d=0,020&L=1.5&a=10000&lang=uk', ['--a', '10000', '--lang', 'uk'])]
     for number, (query, options) in enumerate(settings):
         start_at(s, query)
         s.expect_client('address-%d' % number, options, focus=['lambda'])
@@ -82,7 +82,7 @@ def address_opens_settings_and_the_menu_copies_their_link(s):
     menu_item(s, 4)
     copied = s.browser.execute_async_script(
         'navigator.clipboard.readText().then(arguments[0], e => arguments[0]("" + e))')
-    assert copied == s.server.url + '?lambda=380&d=0.020&L=1.50&a=10000', copied
+    assert copied == s.server.url + '?lambda=380&d=0.020&L=1.50&a=10000&lang=uk', copied
 
 
 @check
