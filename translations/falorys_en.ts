@@ -200,6 +200,10 @@ Examples:
         <source>Zamyka okno</source>
         <translation>Closes the window</translation>
     </message>
+    <message>
+        <source>© Falorys, optyka falowa</source>
+        <translation>© Falorys, wave optics</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -541,6 +545,11 @@ Examples:
     <message>
         <source>Więcej na temat dyfrakcji i interferencji światła można przeczytać na stronie internetowej </source>
         <translation>You can read more about the diffraction and interference of light on the web page </translation>
+    </message>
+    <message>
+        <source>https://pl.wikipedia.org/wiki/Dyfrakcja</source>
+        <extracomment>The encyclopaedia&apos;s article on diffraction in the reader&apos;s language.</extracomment>
+        <translation>https://en.wikipedia.org/wiki/Diffraction</translation>
     </message>
 </context>
 <context>

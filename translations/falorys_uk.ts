@@ -200,6 +200,10 @@ Przykłady:
         <source>Zamyka okno</source>
         <translation>Закриває вікно</translation>
     </message>
+    <message>
+        <source>© Falorys, optyka falowa</source>
+        <translation>© Falorys, хвильова оптика</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -541,6 +545,11 @@ Przykłady:
     <message>
         <source>Więcej na temat dyfrakcji i interferencji światła można przeczytać na stronie internetowej </source>
         <translation>Більше про дифракцію та інтерференцію світла можна прочитати на вебсторінці </translation>
+    </message>
+    <message>
+        <source>https://pl.wikipedia.org/wiki/Dyfrakcja</source>
+        <extracomment>The encyclopaedia&apos;s article on diffraction in the reader&apos;s language.</extracomment>
+        <translation>https://uk.wikipedia.org/wiki/Дифракція</translation>
     </message>
 </context>
 <context>

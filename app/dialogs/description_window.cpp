@@ -59,7 +59,7 @@ Tform3::Tform3(QWidget *parent, UrlOpener openUrl)
     drawing::Font linkFont = app::textFont();
     linkFont.underline = true;
     Label2 = new app::ClickableLabel(this);
-    app::setUpText(*Label2, QString::fromUtf16(kWebAddress), QPoint(8, 295), linkFont);
+    app::setUpText(*Label2, webAddress(), QPoint(8, 295), linkFont);
     Label2->setToolTip(Tform3::tr("Połącz się ze stroną internetową"));
     Label2->setAccessibleDescription(
         Tform3::tr("Odnośnik: kliknięcie otwiera tę stronę w przeglądarce"));
@@ -253,12 +253,18 @@ void Tform3::FormCreate(QObject *)
     akapit(Tform3::tr("Więcej na temat dyfrakcji i interferencji światła można przeczytać "
                       "na stronie internetowej "));
     kolor(kBlue, kUnderline);
-    dopisz(QString::fromUtf16(kWebAddress));
+    dopisz(webAddress());
     kolor(kBlack, kNoStyle);
     dopisz(QStringLiteral("."));
 }
 
+QString Tform3::webAddress()
+{
+    //: The encyclopaedia's article on diffraction in the reader's language.
+    return tr("https://pl.wikipedia.org/wiki/Dyfrakcja");
+}
+
 void Tform3::Label1Click(QObject *)
 {
-    m_openUrl(QUrl(QString::fromUtf16(kWebAddress)));
+    m_openUrl(QUrl(webAddress()));
 }

@@ -27,8 +27,10 @@ class Tform3 : public app::FixedDialog
     Q_OBJECT
 
 public:
-    /** The web page on diffraction that the window names and opens. */
+    /** The web page on diffraction that the window names and opens, in Polish. */
     static constexpr char16_t kWebAddress[] = u"https://pl.wikipedia.org/wiki/Dyfrakcja";
+    /** The same page in the language spoken. */
+    static QString webAddress();
 
     /** Opens a web address; the result is not looked at. */
     using UrlOpener = std::function<void(const QUrl &)>;

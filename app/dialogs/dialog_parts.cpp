@@ -30,7 +30,8 @@ SharedLabels addSharedLabels(QWidget *parent, const SharedLabelPlaces &places)
         addText(parent, QStringLiteral("Falorys 2"), places.name, name),
         addText(parent, QStringLiteral("LUMENA"), places.series, series),
         addText(parent, QStringLiteral("Freeware"), places.freeware, freeware),
-        addText(parent, QString::fromUtf16(kCreditLine), places.credit, textFont()),
+        addText(parent, translate("Dialogs", "© Falorys, optyka falowa"), places.credit,
+                textFont()),
     };
 }
 

@@ -16,7 +16,7 @@ namespace app {
 
 // The parts the About and Description windows both carry, built alike in both.
 
-/** The one-line credit at the bottom of both windows. */
+/** The one-line credit at the bottom of both windows, as the Polish program shows it. */
 inline constexpr char16_t kCreditLine[] = u"© Falorys, optyka falowa";
 
 /** The credit line, the notice and the link: Arial, 11 pixels, Central European. */
