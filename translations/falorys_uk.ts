@@ -202,7 +202,7 @@ Przykłady:
     </message>
     <message>
         <source>© Falorys, optyka falowa</source>
-        <translation>© Falorys, хвильова оптика</translation>
+        <translation>© Falorys, оптика хвиль</translation>
     </message>
 </context>
 <context>

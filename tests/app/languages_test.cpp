@@ -127,6 +127,8 @@ TEST(Languages, EveryTextFitsWhereThePolishOneStands)
                 const QRect words(
                     label->pos(),
                     QSize(label->fontMetrics().horizontalAdvance(label->text()), label->height()));
+                EXPECT_TRUE(label->text().isEmpty() || dialog->rect().contains(words))
+                    << code << ": " << label->text().toStdString() << " beyond the window";
                 for (const QWidget *other :
                      dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                     EXPECT_TRUE(label->text().isEmpty() || other == label
