@@ -123,8 +123,10 @@ class Session:
     def export(self, name, *options):
         """The Linux program's picture of the setting given by its command-line options."""
         path = self.output / ('linux-%s.png' % name)
+        # Under the locale the Polish browser gives the page: the readouts' decimal comma.
         subprocess.run([self.program, *options, '--export-png', str(path)], check=True,
-                       env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen'}, timeout=60)
+                       env={**os.environ, 'QT_QPA_PLATFORM': 'offscreen',
+                            'LC_ALL': 'pl_PL.UTF-8'}, timeout=60)
         return Image.open(path).convert('RGB')
 
     def click_client(self, x, y, rest=True):
