@@ -133,9 +133,8 @@ class Session:
         return Image.open(path).convert('RGB')
 
     def click_client(self, x, y, rest=True, button='click'):
-        """A left click (or `button`: 'context_click') at the client pixel (x, y); the pointer
-        then rests on an empty corner, so that nothing stays lit by its hovering (not where the
-        click ends the program)."""
+        """A click at the client pixel (x, y); the pointer then rests on an empty corner, so that
+        nothing stays lit by its hovering (not where the click ends the program or opens a menu)."""
         actions = ActionBuilder(self.browser)
         getattr(actions.pointer_action.move_to_location(*self.client_point(x, y)), button)()
         if rest:
@@ -240,8 +239,7 @@ def whole_blocks_at_any_pixel_ratio(s):
     for ratio, whole in ((1.25, 2), (1.5, 2), (3, 3)):
         s.start_browser(ratio=ratio, flags=['--window-size=1100,1000'])
         s.open(s.server.url)
-        assert s.client_rect()[2] == whole, 'at %g the program draws at %d' % (
-            ratio, s.client_rect()[2])
+        assert s.client_rect()[2] == whole, 'at %g not drawn at %d' % (ratio, whole)
         s.expect_client('ratio-%g' % ratio, [], pictures_only=True)
 
 

@@ -76,8 +76,7 @@ def address_opens_settings_names_what_it_leaves_out_and_the_menu_copies_the_link
         start_at(s, query)
         s.expect_client('address-%d' % number, options, focus=['lambda'])
         text = notice(s)
-        assert all(part in text for part in named) and bool(text) == bool(named), \
-            '%s: the notice says %r' % (query, text)
+        assert all(part in text for part in named) and bool(text) == bool(named), (query, text)
     s.browser.execute_cdp_cmd('Browser.grantPermissions', {
         'origin': s.server.url.rstrip('/'),
         'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
