@@ -9,6 +9,7 @@
 #include "headless_platform.h"
 #include "language.h"
 #include "main_window.h"
+#include "page_scale_factor.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
 #include "presentation_zoom.h"
@@ -104,6 +105,7 @@ int main(int argc, char **argv)
     // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
     // application, which looks into it.
     app::RuntimeFolderForRun runtimeFolder(options.exports());
+    app::usePageScaleFactor();
     Application app(argc, argv);
     app.make();
     runtimeFolder.removeMade();

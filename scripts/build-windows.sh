@@ -18,43 +18,8 @@ bash scripts/install-deps.sh windows
 
 jobs=${FALORYS_JOBS:-$(nproc)}
 export FALORYS_JOBS=$jobs
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/falorys
-qt_name=qt-6.4.2-mingw-w64-static
-mkdir -p "$cache"
-
-# A folder in the cache counts once its stamp is written, so that a run stopped halfway is
-# started again rather than used.
-complete() { [ -f "$1/.falorys-complete" ]; }
-
-if [ -n "${FALORYS_QT_WINDOWS:-}" ]; then
-    qt=$(realpath "$FALORYS_QT_WINDOWS")
-    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] ||
-        { echo "FALORYS_QT_WINDOWS=$qt holds no Qt 6 build" >&2; exit 1; }
-else
-    qt=$cache/$qt_name
-    # Beside this repository, or beside the one it was cloned from (a clean clone for CI).
-    shared=$repo/../shared/windows
-    origin=$(git -C "$repo" remote get-url origin 2>/dev/null || true)
-    if [ ! -d "$shared" ] && [ -d "$origin" ]; then
-        shared=$(cd "$origin" && pwd)/../shared/windows
-    fi
-    if ! complete "$qt"; then
-        rm -rf "$qt" "$cache/$qt_name.partial"
-        if [ -f "$shared/$qt_name.tar.xz" ]; then
-            echo "Unpacking the static Qt from $shared"
-            (cd "$shared" && sha256sum -c --quiet "$qt_name.tar.xz.sha256")
-            mkdir -p "$cache/$qt_name.partial"
-            tar -C "$cache/$qt_name.partial" -xJf "$shared/$qt_name.tar.xz"
-            mv "$cache/$qt_name.partial/$qt_name" "$qt"
-            rm -rf "$cache/$qt_name.partial"
-        else
-            echo "Building the static Qt from source into $qt (about 40 minutes on 2 cores)"
-            bash scripts/windows/build-qt.sh "$qt" "$cache/qt-work"
-            rm -rf "$cache/qt-work"
-        fi
-        touch "$qt/.falorys-complete"
-    fi
-fi
+source scripts/lib/find-qt.sh
+find_qt windows FALORYS_QT_WINDOWS qt-6.4.2-mingw-w64-static qt-6.4.2-mingw-w64-static 40
 
 # Google Benchmark, built from Debian's source, for the benchmarks run under Wine.
 tests=${FALORYS_WINDOWS_TESTS:-ON}

@@ -1,10 +1,11 @@
 // The page's side of the browser's Falorys: what the program needs from the browser, the
-// loading indicator until the first frame, the canvas sized to the program's window, and the two
-// functions the program calls (falorysNotice, falorysEnded).
+// loading indicator until the first frame, the canvas sized to the program's window in whole
+// device pixels, and the two functions the program calls (falorysNotice, falorysEnded).
 'use strict';
 (function () {
     // The program's window: a 632 x 434 client area under the menu bar. Qt's screen in the
-    // browser is the canvas, so a canvas of this size holds the window exactly, at the top left.
+    // browser is the canvas, so a canvas of this size in Qt's pixels holds the window exactly,
+    // at the top left.
     const windowWidth = 632;
     const windowHeight = 434 + 24;
 
@@ -76,6 +77,7 @@
     window.falorysNotice = function (text) {
         notice.textContent = text || '';
         notice.hidden = !text;
+        alignStage();
     };
     // The program has ended: its line takes the program's place.
     window.falorysEnded = function (text) {
@@ -131,17 +133,100 @@
         };
     }
 
-    // A screen narrower than the window (a phone) gets a layout a little wider than the window,
-    // which the browser scales to the screen's width; Qt draws at the resulting pixel ratio. The
-    // room beside the window is for the frame Qt keeps inside the browser's window: with less,
-    // Qt moves the window by the frame's border and title bar, off the canvas.
+    // Qt draws at its scale factor times the browser's pixel ratio (device pixels per CSS
+    // pixel, zoom included), and the browser resamples the canvas unless each of Qt's device
+    // pixels is one of the screen's. So the program draws at a whole ratio, the browser's
+    // rounded up (Qt's screen, the canvas, then holds at least the window's pixels, or Qt shows
+    // the window with its frame), on a canvas of exactly the window's device pixels.
+    let pixelRatio = 1;
+    function chooseWholePixels() {
+        const viewport = window.visualViewport;
+        const zoomedOut = function () { return Math.min(1, viewport ? viewport.scale : 1); };
+        pixelRatio = window.devicePixelRatio * zoomedOut();
+        const whole = roundedUp(pixelRatio);
+        const size = [windowWidth, windowHeight];
+        const device = size.map(function (length) { return length * whole; });
+        stage.style.width = device[0] / pixelRatio + 'px';
+        stage.style.height = device[1] / pixelRatio + 'px';
+        alignStage();
+        // Qt's screen is the canvas's CSS size in whole pixels (its native ones), which it
+        // multiplies by the ratio it is told and cuts to whole pixels for the area it composes
+        // the windows in. So it is told a ratio a hair from the browser's that turns those into
+        // exactly the window's device pixels (a little above, for the cut), and the scale
+        // factor that makes it whole (falorysQtScaleFactor): the window then fills that area
+        // one to one. Where no such ratio fits, the browser's own: at most one column and one
+        // row of device pixels slip.
+        const rect = canvas.getBoundingClientRect();
+        const css = [rect.width, rect.height];
+        const native = css.map(Math.round);
+        let told = Math.max(device[0] / native[0], device[1] / native[1]) * (1 + 1e-9);
+        let factor = wholeFactor(whole, told);
+        const exact = [0, 1].every(function (i) {
+            return Math.floor(native[i] * told) === device[i] &&
+                   Math.round(css[i] * told) === device[i] &&
+                   Math.round(size[i] * factor) === native[i] &&
+                   Math.round(native[i] / factor) === size[i];
+        });
+        if (!exact) {
+            told = pixelRatio;
+            factor = wholeFactor(whole, told);
+        }
+        window.falorysQtScaleFactor = factor;
+        Object.defineProperty(window, 'devicePixelRatio', {
+            configurable: true,
+            get: function () { return told / zoomedOut(); },
+        });
+        // Qt sets the canvas's pixels to its CSS size times the ratio, which the browser cuts
+        // to a whole number: 915.99998 would lose the last row. Rounded instead.
+        for (const name of ['width', 'height']) {
+            const length = Object.getOwnPropertyDescriptor(HTMLCanvasElement.prototype, name);
+            Object.defineProperty(canvas, name, {
+                get: function () { return length.get.call(this); },
+                set: function (value) { length.set.call(this, Math.round(value)); },
+            });
+        }
+    }
+
+    // The factor whose product with ratio is whole, as Qt multiplies them: the quotient or
+    // the number one unit in the last place either side of it.
+    function wholeFactor(whole, ratio) {
+        const factor = whole / ratio;
+        const nearby = [factor, factor * (1 + Number.EPSILON), factor * (1 - Number.EPSILON / 2)];
+        return nearby.find(function (near) { return near * ratio === whole; }) || factor;
+    }
+
+    // The page's room beside and the notice line above move the canvas: it is put back on
+    // whole device pixels, centred, whenever they change.
+    function alignStage() {
+        stage.style.margin = '0';
+        const rect = stage.getBoundingClientRect();
+        const top = rect.top + window.scrollY;
+        const free = Math.max(0, document.documentElement.clientWidth - rect.width) / 2;
+        stage.style.marginLeft = Math.floor(free * pixelRatio) / pixelRatio + 'px';
+        stage.style.marginTop = Math.ceil(top * pixelRatio) / pixelRatio - top + 'px';
+    }
+    window.addEventListener('resize', alignStage);
+
+    // Device pixels per CSS pixel rounded up, but for a ratio a hair above a whole one.
+    function roundedUp(ratio) {
+        return Math.max(1, Math.ceil(ratio - 0.01));
+    }
+
+    // A phone too narrow for the window at its rounded-up ratio is zoomed out to the largest
+    // whole number of device pixels per CSS pixel that leaves room for the window, at which Qt
+    // then draws. The room beside the window is for the frame Qt keeps inside the browser's
+    // window: with less, Qt moves the window by the frame's border and title bar, off the
+    // canvas. A desktop's browser keeps its own zoom, and the page scrolls.
     const frameRoom = 20;
     function fitNarrowScreen() {
-        if (window.innerWidth >= windowWidth + frameRoom)
+        const ratio = window.devicePixelRatio;
+        const screenWidth = window.innerWidth * ratio;
+        if ((windowWidth + frameRoom) * roundedUp(ratio) <= screenWidth)
             return;
+        const whole = Math.max(1, Math.floor(screenWidth / (windowWidth + frameRoom)));
         const viewport = document.querySelector('meta[name=viewport]');
         if (viewport)
-            viewport.setAttribute('content', 'width=' + (windowWidth + frameRoom));
+            viewport.setAttribute('content', 'initial-scale=' + whole / ratio);
     }
 
     function failed(reason) {
@@ -230,6 +315,7 @@
             },
             locateFile: function (name) { return name; },
             preRun: [function (module) {
+                chooseWholePixels();
                 module.qtContainerElements = [canvas];
                 module.qtFontDpi = 96;
             }],

@@ -16,9 +16,9 @@
 #   . PREFIX/env.sh
 #   PREFIX/bin/qt-cmake -G Ninja -S SRC -B BUILD -DCMAKE_BUILD_TYPE=Release
 set -euo pipefail
+source "$(dirname "$0")/../lib/debian-source.sh"
 prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$(mktemp -d)}")
-mkdir -p "$work/apt/lists/partial" "$work/src"
 
 need=(emscripten qt6-base-dev cmake ninja-build xz-utils)
 missing=()
@@ -31,14 +31,8 @@ done
 # that is not Debian's own (nodesource's) does not look there.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
-# deb-src entries made from the machine's own deb entries, in a list of our own.
-sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/*.sources >"$work/apt/src.sources"
-apt_private=(-o "Dir::Etc::SourceList=$work/apt/src.sources" -o Dir::Etc::SourceParts=/dev/null
-             -o "Dir::State::Lists=$work/apt/lists")
-apt-get "${apt_private[@]}" update -qq
-(cd "$work/src" && apt-get "${apt_private[@]}" source --download-only qt6-base=6.4.2+dfsg-10)
-echo "4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e  $work/src/qt6-base_6.4.2+dfsg.orig.tar.xz" | sha256sum -c -
-tar -C "$work/src" -xf "$work/src/qt6-base_6.4.2+dfsg.orig.tar.xz"
+qtbase_source "$work"
+tar -C "$work/src" -xf "$work/src/$qtbase_tarball"
 qtsrc="$work/src/qtbase-everywhere-src-6.4.2"
 
 # Qt's CMake reads the emscripten version and finds Emscripten.cmake through an emsdk layout

@@ -4,7 +4,8 @@
 # static library for 64-bit Windows with MinGW-w64, for the benchmarks run under Wine.
 #   build-benchmark.sh PREFIX [WORK]   installs into PREFIX; WORK keeps the source and the build.
 set -euo pipefail
-source "$(dirname "$0")/debian-source.sh"
+source "$(dirname "$0")/../lib/debian-source.sh"
+source "$(dirname "$0")/cross-build.sh"
 prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$(mktemp -d)}")
 

@@ -7,16 +7,16 @@
 # Qt's of the same version (qt6-base-dev). About 40 minutes on 2 cores.
 #   build-qt.sh PREFIX [WORK]     installs into PREFIX; WORK keeps the source and the build.
 set -euo pipefail
-source "$(dirname "$0")/debian-source.sh"
+source "$(dirname "$0")/../lib/debian-source.sh"
+source "$(dirname "$0")/cross-build.sh"
 prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$(mktemp -d)}")
 
-debian_source "$work" qt6-base=6.4.2+dfsg-10 qt6-base_6.4.2+dfsg.orig.tar.xz \
-    4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e
+qtbase_source "$work"
 # tabletevent off: Debian's source leaves out the tablet SDK header (wintab.h) that the Windows
 # platform plugin needs for it. dynamicgl off: with OpenGL off, 6.4.2's Windows plugin does not
 # compile while dynamic GL stays on.
-cross_build "$work" qt6-base_6.4.2+dfsg.orig.tar.xz qtbase-everywhere-src-6.4.2 "$prefix" \
+cross_build "$work" "$qtbase_tarball" qtbase-everywhere-src-6.4.2 "$prefix" \
     -DQT_HOST_PATH=/usr -DQt6HostInfo_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6HostInfo \
     -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF \

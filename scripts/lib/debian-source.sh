@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the Windows build scripts. Fetches a Debian source package with apt through a
-# sources list and state folder of our own, so that the machine's apt configuration is never
-# touched and no deb-src entry needs to be enabled on it:
+# Sourced by the scripts that build Qt and libraries from Debian's source. Fetches a Debian
+# source package with apt through a sources list and state folder of our own, so that the
+# machine's apt configuration is never touched and no deb-src entry needs to be enabled on it:
 #   debian_source WORK PACKAGE=VERSION FILE SHA256
 # leaves WORK/src/FILE (a file of the source package, such as its .orig tarball), checked.
 
@@ -29,20 +29,10 @@ debian_source() {
     echo "$sha256  $work/src/$file" | sha256sum -c -
 }
 
-# Builds and installs a CMake project of a source tarball as static libraries for Windows:
-#   cross_build WORK TARBALL FOLDER PREFIX [CMAKE OPTIONS...]
-# where FOLDER is the tarball's top folder; the build's output goes to WORK/FOLDER.log.
-cross_build() {
-    local work=$1 tarball=$2 folder=$3 prefix=$4 repo
-    shift 4
-    repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-    rm -rf "${work:?}/$folder" "$work/build-$folder"
-    tar -C "$work" -xf "$work/src/$tarball"
-    {
-        cmake -G Ninja -S "$work/$folder" -B "$work/build-$folder" -Wno-dev \
-            -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
-            -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@"
-        cmake --build "$work/build-$folder" -j "${FALORYS_JOBS:-2}"
-        cmake --install "$work/build-$folder"
-    } >"$work/$folder.log" 2>&1 || { tail -n 30 "$work/$folder.log" >&2; return 1; }
+# Qt 6.4.2's qtbase, the Linux build's version, as Debian's .orig tarball (without Debian's
+# patches): qtbase_source WORK leaves WORK/src/$qtbase_tarball, checked.
+qtbase_tarball=qt6-base_6.4.2+dfsg.orig.tar.xz
+qtbase_source() {
+    debian_source "$1" qt6-base=6.4.2+dfsg-10 "$qtbase_tarball" \
+        4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e
 }
