@@ -225,6 +225,97 @@ Examples:
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>nie można zapisać na standardowe wyjście: </source>
+        <translation>cannot write to the standard output: </translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku „%1”: %2</source>
+        <translation>cannot write the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>ten sam plik</source>
+        <translation>the same file</translation>
+    </message>
+    <message>
+        <source>falorys: --export-png i --export-csv wskazują ten sam plik („%1” i „%2”); nic nie zapisano</source>
+        <translation>falorys: --export-png and --export-csv name the same file (“%1” and “%2”); nothing was written</translation>
+    </message>
+    <message>
+        <source>brak miejsca na dysku</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>brak uprawnień</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>system plików jest tylko do odczytu</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>nazwa pliku jest za długa</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>błąd odczytu lub zapisu na nośniku</source>
+        <translation>a read or write error on the medium</translation>
+    </message>
+    <message>
+        <source>folder nie istnieje</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>część ścieżki nie jest folderem</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>to folder, a nie zwykły plik</source>
+        <translation>it is a folder, not a regular file</translation>
+    </message>
+    <message>
+        <source>dowiązania symboliczne na ścieżce tworzą pętlę</source>
+        <translation>the symbolic links on the path form a loop</translation>
+    </message>
+    <message>
+        <source>plik byłby za duży dla tego systemu plików</source>
+        <translation>the file would be too large for this file system</translation>
+    </message>
+    <message>
+        <source>za dużo otwartych plików</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>brak pamięci</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>plik jest w użyciu</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>ta nazwa pliku jest niedozwolona w tym systemie plików</source>
+        <translation>this file name is not allowed on this file system</translation>
+    </message>
+    <message>
+        <source>plik o tej nazwie powstał w trakcie zapisu</source>
+        <translation>a file of this name appeared while writing</translation>
+    </message>
+    <message>
+        <source>wyjście jest zamknięte</source>
+        <translation>the output is closed</translation>
+    </message>
+    <message>
+        <source>odbiorca danych zakończył pracę</source>
+        <translation>the receiver of the data has ended</translation>
+    </message>
+    <message>
+        <source>nieoczekiwany błąd systemu nr %1</source>
+        <translation>unexpected system error no. %1</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>I/I₀ przy λ = %1 nm, d = %2 mm, L = %3 m, %4; separator dziesiętny: kropka</source>
@@ -236,6 +327,13 @@ Examples:
     <message>
         <source>od %1 do %2 %3, co %4</source>
         <translation>from %1 to %2 %3 in steps of %4</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>falorys: %1=„%2” nie jest użyteczną skalą (dozwolone od 1 do %3); użyto 1</source>
+        <translation>falorys: %1=“%2” is not a usable scale (1 to %3 allowed); 1 used</translation>
     </message>
 </context>
 <context>

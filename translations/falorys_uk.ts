@@ -225,6 +225,97 @@ Przykłady:
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>nie można zapisać na standardowe wyjście: </source>
+        <translation>не вдається записати у стандартний вивід: </translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku „%1”: %2</source>
+        <translation>не вдається записати файл «%1»: %2</translation>
+    </message>
+    <message>
+        <source>ten sam plik</source>
+        <translation>той самий файл</translation>
+    </message>
+    <message>
+        <source>falorys: --export-png i --export-csv wskazują ten sam plik („%1” i „%2”); nic nie zapisano</source>
+        <translation>falorys: --export-png і --export-csv вказують на той самий файл («%1» і «%2»); нічого не записано</translation>
+    </message>
+    <message>
+        <source>brak miejsca na dysku</source>
+        <translation>на диску немає місця</translation>
+    </message>
+    <message>
+        <source>brak uprawnień</source>
+        <translation>немає дозволу</translation>
+    </message>
+    <message>
+        <source>system plików jest tylko do odczytu</source>
+        <translation>файлова система лише для читання</translation>
+    </message>
+    <message>
+        <source>nazwa pliku jest za długa</source>
+        <translation>назва файлу задовга</translation>
+    </message>
+    <message>
+        <source>błąd odczytu lub zapisu na nośniku</source>
+        <translation>помилка читання або запису на носії</translation>
+    </message>
+    <message>
+        <source>folder nie istnieje</source>
+        <translation>теки не існує</translation>
+    </message>
+    <message>
+        <source>część ścieżki nie jest folderem</source>
+        <translation>частина шляху не є текою</translation>
+    </message>
+    <message>
+        <source>to folder, a nie zwykły plik</source>
+        <translation>це тека, а не звичайний файл</translation>
+    </message>
+    <message>
+        <source>dowiązania symboliczne na ścieżce tworzą pętlę</source>
+        <translation>символьні посилання на шляху утворюють цикл</translation>
+    </message>
+    <message>
+        <source>plik byłby za duży dla tego systemu plików</source>
+        <translation>файл був би завеликим для цієї файлової системи</translation>
+    </message>
+    <message>
+        <source>za dużo otwartych plików</source>
+        <translation>забагато відкритих файлів</translation>
+    </message>
+    <message>
+        <source>brak pamięci</source>
+        <translation>бракує пам’яті</translation>
+    </message>
+    <message>
+        <source>plik jest w użyciu</source>
+        <translation>файл використовується</translation>
+    </message>
+    <message>
+        <source>ta nazwa pliku jest niedozwolona w tym systemie plików</source>
+        <translation>ця назва файлу недопустима в цій файловій системі</translation>
+    </message>
+    <message>
+        <source>plik o tej nazwie powstał w trakcie zapisu</source>
+        <translation>файл із цією назвою з’явився під час запису</translation>
+    </message>
+    <message>
+        <source>wyjście jest zamknięte</source>
+        <translation>вивід закрито</translation>
+    </message>
+    <message>
+        <source>odbiorca danych zakończył pracę</source>
+        <translation>отримувач даних завершив роботу</translation>
+    </message>
+    <message>
+        <source>nieoczekiwany błąd systemu nr %1</source>
+        <translation>неочікувана системна помилка № %1</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>I/I₀ przy λ = %1 nm, d = %2 mm, L = %3 m, %4; separator dziesiętny: kropka</source>
@@ -236,6 +327,13 @@ Przykłady:
     <message>
         <source>od %1 do %2 %3, co %4</source>
         <translation>від %1 до %2 %3, з кроком %4</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>falorys: %1=„%2” nie jest użyteczną skalą (dozwolone od 1 do %3); użyto 1</source>
+        <translation>falorys: %1=«%2» не є придатним масштабом (допустимо від 1 до %3); використано 1</translation>
     </message>
 </context>
 <context>

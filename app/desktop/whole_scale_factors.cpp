@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "whole_scale_factors.h"
 
+#include "language.h"
 #include "presentation_scale.h"
 
 #include <QByteArrayList>
@@ -20,8 +21,9 @@ QByteArray checked(const QByteArray &text, int largest, const char *variable, QS
 {
     if (const std::optional<int> factor = wholeScaleFactor(text, largest))
         return QByteArray::number(*factor);
-    lines << QStringLiteral("falorys: %1=„%2” nie jest użyteczną skalą (dozwolone od 1 do %3); "
-                            "użyto 1")
+    lines << translate("Scale",
+                       "falorys: %1=„%2” nie jest użyteczną skalą (dozwolone od 1 do %3); "
+                       "użyto 1")
                  .arg(QLatin1String(variable), QString::fromLocal8Bit(text.trimmed()))
                  .arg(largest);
     return QByteArrayLiteral("1");

@@ -2,6 +2,7 @@
 #include "file_saving.h"
 
 #include "command_line.h"
+#include "language.h"
 #include "native_files.h"
 #include "standard_streams.h"
 #include "system_error.h"
@@ -21,8 +22,8 @@ const QByteArray kStandardOutput = QByteArrayLiteral("-");
 QString saveFailureText(const SaveFailure &failure)
 {
     if (failure.path == kStandardOutput)
-        return QStringLiteral("nie można zapisać na standardowe wyjście: ") + failure.reason;
-    return QStringLiteral("nie można zapisać pliku „%1”: %2")
+        return translate("Files", "nie można zapisać na standardowe wyjście: ") + failure.reason;
+    return translate("Files", "nie można zapisać pliku „%1”: %2")
         .arg(QDir::toNativeSeparators(shownPath(failure.path)), failure.reason);
 }
 
@@ -70,10 +71,10 @@ std::optional<SaveFailure> saveWhole(std::span<const FileContent> files)
         if (const QString reason = next.file.open(content.path); !reason.isEmpty())
             return SaveFailure {content.path, reason};
         if (toOutput && next.file.isStandardOutput())
-            return SaveFailure {content.path, QStringLiteral("ten sam plik"), true};
+            return SaveFailure {content.path, translate("Files", "ten sam plik"), true};
         for (const Pending &earlier : pending) {
             if (&earlier != &next && next.file.sameTarget(earlier.file))
-                return SaveFailure {content.path, QStringLiteral("ten sam plik"), true};
+                return SaveFailure {content.path, translate("Files", "ten sam plik"), true};
         }
     }
     // What goes to the standard output goes last: a failure before leaves it untouched.

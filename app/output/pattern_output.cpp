@@ -2,6 +2,7 @@
 #include "pattern_output.h"
 
 #include "file_saving.h"
+#include "language.h"
 #include "screen_strip.h"
 #include "system_error.h"
 
@@ -48,8 +49,9 @@ int writeExports(const PatternSource &source, const QByteArray &png, const QByte
     if (!failure)
         return 0;
     if (failure->sameFile) {
-        printError(QStringLiteral("falorys: --export-png i --export-csv wskazują ten sam plik "
-                                  "(„%1” i „%2”); nic nie zapisano")
+        printError(translate("Files",
+                             "falorys: --export-png i --export-csv wskazują ten sam plik "
+                             "(„%1” i „%2”); nic nie zapisano")
                        .arg(shownPath(png), shownPath(csv)));
         return kUsageExitCode;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "system_error.h"
 
+#include "language.h"
+
 #include <cerrno>
 
 namespace app {
@@ -35,44 +37,44 @@ QString systemErrorReason(int error)
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("brak miejsca na dysku");
+        return translate("Files", "brak miejsca na dysku");
     case EACCES:
     case EPERM:
-        return QStringLiteral("brak uprawnień");
+        return translate("Files", "brak uprawnień");
     case EROFS:
-        return QStringLiteral("system plików jest tylko do odczytu");
+        return translate("Files", "system plików jest tylko do odczytu");
     case ENAMETOOLONG:
-        return QStringLiteral("nazwa pliku jest za długa");
+        return translate("Files", "nazwa pliku jest za długa");
     case EIO:
-        return QStringLiteral("błąd odczytu lub zapisu na nośniku");
+        return translate("Files", "błąd odczytu lub zapisu na nośniku");
     case ENOENT:
-        return QStringLiteral("folder nie istnieje");
+        return translate("Files", "folder nie istnieje");
     case ENOTDIR:
-        return QStringLiteral("część ścieżki nie jest folderem");
+        return translate("Files", "część ścieżki nie jest folderem");
     case EISDIR:
-        return QStringLiteral("to folder, a nie zwykły plik");
+        return translate("Files", "to folder, a nie zwykły plik");
     case ELOOP:
-        return QStringLiteral("dowiązania symboliczne na ścieżce tworzą pętlę");
+        return translate("Files", "dowiązania symboliczne na ścieżce tworzą pętlę");
     case EFBIG:
-        return QStringLiteral("plik byłby za duży dla tego systemu plików");
+        return translate("Files", "plik byłby za duży dla tego systemu plików");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("za dużo otwartych plików");
+        return translate("Files", "za dużo otwartych plików");
     case ENOMEM:
-        return QStringLiteral("brak pamięci");
+        return translate("Files", "brak pamięci");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("plik jest w użyciu");
+        return translate("Files", "plik jest w użyciu");
     case EINVAL:
-        return QStringLiteral("ta nazwa pliku jest niedozwolona w tym systemie plików");
+        return translate("Files", "ta nazwa pliku jest niedozwolona w tym systemie plików");
     case EEXIST:
-        return QStringLiteral("plik o tej nazwie powstał w trakcie zapisu");
+        return translate("Files", "plik o tej nazwie powstał w trakcie zapisu");
     case EBADF:
-        return QStringLiteral("wyjście jest zamknięte");
+        return translate("Files", "wyjście jest zamknięte");
     case EPIPE:
-        return QStringLiteral("odbiorca danych zakończył pracę");
+        return translate("Files", "odbiorca danych zakończył pracę");
     default:
-        return QStringLiteral("nieoczekiwany błąd systemu nr %1").arg(error);
+        return translate("Files", "nieoczekiwany błąd systemu nr %1").arg(error);
     }
 }
 
