@@ -32,7 +32,13 @@ inline int runProgram(const QStringList &arguments, QByteArray *errors = nullptr
     process.setWorkingDirectory(folder);
     if (!to.isEmpty())
         process.setStandardOutputFile(to);
-    process.start(QStringLiteral(FALORYS_EXECUTABLE), arguments);
+    QStringList given = arguments;
+#ifdef Q_OS_WIN
+    // Wine's Windows speaks English; the program is held to the Polish one unless told.
+    if (!given.join(u' ').contains(QStringLiteral("--lang")))
+        given.prepend(QStringLiteral("--lang=pl"));
+#endif
+    process.start(QStringLiteral(FALORYS_EXECUTABLE), given);
     EXPECT_TRUE(process.waitForFinished(20000)) << "the program did not end";
     if (errors)
         *errors = process.readAllStandardError();

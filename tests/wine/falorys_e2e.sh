@@ -10,6 +10,8 @@ exe=$1
 linux=$2
 source "$3/environment"
 side_picture=$4
+# Wine's Windows speaks English; the program is held to the Polish Linux one.
+windows_falorys=(wine "$exe" --lang pl)
 [ -x "$linux" ] || { echo "no Linux build at $linux (scripts/test.sh builds it first)" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -79,7 +81,7 @@ for s in "${settings[@]}"; do
     # shellcheck disable=SC2086 # each setting is a list of options
     "$linux" $s --export-png linux.png --export-csv linux.csv 2>/dev/null
     # shellcheck disable=SC2086
-    wine "$exe" $s --export-png windows.png --export-csv windows.csv ||
+    "${windows_falorys[@]}" $s --export-png windows.png --export-csv windows.csv ||
         fail "export at '$s' failed"
     same_picture linux.png windows.png "export at '$s'" "${widgets[@]}"
     same_data linux.csv windows.csv "export at '$s'"
@@ -89,7 +91,7 @@ done
 for bad in "--lambda 9999" "--scale 0" "--lambda"; do
     rc=0
     # shellcheck disable=SC2086
-    wine "$exe" $bad --export-png bad.png --export-csv bad.csv 2>/dev/null || rc=$?
+    "${windows_falorys[@]}" $bad --export-png bad.png --export-csv bad.csv 2>/dev/null || rc=$?
     [ "$rc" -eq 2 ] || fail "'$bad': exit code $rc, expected 2"
     [ ! -e bad.png ] && [ ! -e bad.csv ] || fail "'$bad' wrote a file"
 done
@@ -97,7 +99,7 @@ done
 # A Windows path with Polish letters and spaces, given as a user types it.
 mkdir -p "Łucja/Pulpit z plikami"
 folder=$(winepath -w "$work/Łucja/Pulpit z plikami")
-wine "$exe" --export-png "$folder\\wzór λ.png" --export-csv "$folder\\dane ąę.csv" ||
+"${windows_falorys[@]}" --export-png "$folder\\wzór λ.png" --export-csv "$folder\\dane ąę.csv" ||
     fail "export to a Polish path failed"
 "$linux" --export-png linux.png --export-csv linux.csv 2>/dev/null
 same_picture linux.png "Łucja/Pulpit z plikami/wzór λ.png" "export to a Polish path" \
@@ -110,7 +112,7 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
     # shellcheck disable=SC2086
     "$linux" $s --export-png linux.png 2>/dev/null
     # shellcheck disable=SC2086
-    wine "$exe" $s &
+    "${windows_falorys[@]}" $s &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
         head -n 1) || fail "at '$s' the main window did not appear"

@@ -8,11 +8,6 @@ shift
 [ -f "$session/environment" ] ||
     { echo "no Wine session in $session: run the tests through ctest" >&2; exit 1; }
 source "$session/environment"
-# The Windows of these tests speaks Polish, as the Linux tests' desktop does: Wine takes its
-# interface language from LC_MESSAGES, its number formats from the rest of the locale.
-formats=${LC_ALL:-${LANG:-C.UTF-8}}
-unset LC_ALL
-export LANG=$formats LC_MESSAGES=pl_PL.UTF-8
 # Wine keeps the QT_ variables of Linux from Windows programs; it hands on WINEQT_ ones as QT_.
 while IFS='=' read -r name _; do
     export "WINE$name=${!name}"
