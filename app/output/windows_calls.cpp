@@ -31,6 +31,8 @@ int lastErrorNumber()
         {ERROR_BROKEN_PIPE, EPIPE},
         {ERROR_NO_DATA, EPIPE},
         {ERROR_INVALID_HANDLE, EBADF},
+        {ERROR_NOT_SUPPORTED, EOPNOTSUPP},
+        {ERROR_CALL_NOT_IMPLEMENTED, EOPNOTSUPP}, // Wine's, for reserving room
     };
     const DWORD error = GetLastError();
     for (const auto &[code, number] : known) {
