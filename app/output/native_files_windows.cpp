@@ -110,14 +110,12 @@ QString locate(const QByteArray &path, PendingFile::State &s)
     // Checked before writing: the temporary file's short name would fail only at the very end.
     if (QString::fromUtf8(s.name).size() > kLongestName)
         return systemErrorReason(ENAMETOOLONG);
-    const DWORD folder = GetFileAttributesW(wide(s.folder).c_str());
-    if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY))
-        return folderReason(folder == INVALID_FILE_ATTRIBUTES ? lastErrorNumber() : ENOTDIR,
-                            s.folder);
-    FileKind kind;
+    FileKind folder;
     QString real;
-    if (const int error = identify(s.folder, kind, s.folderIdentity, real))
-        return systemErrorReason(error);
+    if (const int error = identify(s.folder, folder, s.folderIdentity, real))
+        return folderReason(error, s.folder);
+    if (folder != FileKind::Folder)
+        return folderReason(ENOTDIR, s.folder);
     const int error = identify(pathInFolder(s, s.name), s.kind, s.target, real);
     if (error == ENOENT)
         s.kind = FileKind::Absent;
