@@ -29,6 +29,8 @@ private:
  * ends this one by endRun(), and a file grown past `ulimit -f` fails to write instead of ending
  * the run. Once holdEndingSignals() has been called, such a signal waits for the run's end.
  * A file limit too low for Qt to start (`ulimit -n` below 8) ends the run at once, by endRun().
+ * On Windows, Ctrl+C, Ctrl+Break and the closing of a console the program is attached to end
+ * it so, from the system's thread, with the leftovers removed first.
  */
 void endCleanlyOnSignals();
 /** From here on the run is not ended by a signal (the files are being committed). */
