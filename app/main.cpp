@@ -131,7 +131,13 @@ int main(int argc, char **argv)
         qputenv("QT_SCALE_FACTOR", environmentScale);
 
     app::installLanguage();
-    drawing::useCarriedApplicationFont();
+    {
+        // The faces are carried, and a failure of the run is told in the program's words.
+        std::optional<app::QuietStandardError> quiet;
+        if (options.exports())
+            quiet.emplace();
+        drawing::useCarriedApplicationFont();
+    }
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll
     // bars (minimum on the left, under the violet end of the spectrum) belong together.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);

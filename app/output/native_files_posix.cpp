@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Writing files whole with the POSIX calls themselves: Qt's file classes hide the error number
-// and resolve symbolic links where the kernel's rules no longer apply.
-#include "native_files.h"
+// The POSIX calls behind PendingFile: Qt's file classes hide the error number and resolve
+// symbolic links where the kernel's rules no longer apply.
+#include "native_file_calls.h"
 
-#include "run_leftovers.h"
-#include "standard_streams.h"
 #include "system_error.h"
-
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -19,6 +14,8 @@
 #include <utility>
 
 namespace app {
+
+const bool kCaseBlindNames = false;
 
 namespace {
 
@@ -29,48 +26,21 @@ constexpr int kMaxLinks = 40;
 constexpr long kProcFileSystem = 0x9fa0;
 constexpr long kSysFileSystem = 0x62656572;
 
-QString quoted(const QByteArray &path)
+FileIdentity identityOf(const struct stat &st)
 {
-    return QStringLiteral("„%1”").arg(shownPath(path));
+    return {quint64(st.st_dev),  quint64(st.st_ino), quint64(st.st_nlink),
+            quint32(st.st_mode), quint32(st.st_uid), quint32(st.st_gid)};
 }
 
-QString folderReason(int error, const QByteArray &folder)
+FileKind kindOf(mode_t mode)
 {
-    switch (error) {
-    case ENOENT:
-        return QStringLiteral("folder %1 nie istnieje").arg(quoted(folder));
-    case ENOTDIR:
-        return QStringLiteral("%1 nie jest folderem").arg(quoted(folder));
-    case EACCES:
-        return QStringLiteral("brak dostępu do folderu %1").arg(quoted(folder));
-    default:
-        return systemErrorReason(error);
-    }
-}
-
-QString writeReason(int error)
-{
-    struct rlimit limit;
-    if (error == EFBIG && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-        return QStringLiteral("plik przekroczyłby dozwolony rozmiar plików (ulimit -f)");
-    return systemErrorReason(error);
-}
-
-QString notRegularReason(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QStringLiteral("to folder, a nie zwykły plik");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("to urządzenie, a nie zwykły plik");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("to potok nazwany (FIFO), a nie zwykły plik");
-    return S_ISSOCK(mode) ? QStringLiteral("to gniazdo, a nie zwykły plik")
-                          : QStringLiteral("to nie jest zwykły plik");
-}
-
-bool sameFile(const struct stat &a, const struct stat &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+        return FileKind::Device;
+    return S_ISREG(mode) ? FileKind::Regular
+        : S_ISDIR(mode)  ? FileKind::Folder
+        : S_ISFIFO(mode) ? FileKind::Fifo
+        : S_ISSOCK(mode) ? FileKind::Socket
+                         : FileKind::Other;
 }
 
 /**
@@ -97,77 +67,27 @@ QByteArray linkTarget(int folder, const QByteArray &name)
     }
 }
 
-void closeFile(int &fd)
+/** errno where `failed`, told apart when it is the run's own file size limit. */
+int lastError(bool failed, int error = errno)
 {
-    if (fd >= 0)
-        ::close(std::exchange(fd, -1));
-}
-
-/** Writes all of `bytes` from the start of `fd`; 0 or the error number. */
-int writeAll(int fd, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n =
-            ::pwrite(fd, bytes.constData() + done, std::size_t(bytes.size() - done), off_t(done));
-        if (n < 0 && errno != EINTR)
-            return errno;
-        done += std::max<ssize_t>(n, 0);
-    }
-    return 0;
+    struct rlimit limit;
+    if (failed && error == EFBIG && ::getrlimit(RLIMIT_FSIZE, &limit) == 0
+        && limit.rlim_cur != RLIM_INFINITY)
+        return kOverSizeLimit;
+    return failed ? error : 0;
 }
 
 } // namespace
 
-struct PendingFile::State
+QString locate(const QByteArray &path, PendingFile::State &s)
 {
-    int folder = -1; ///< the target's folder, held so that the file is renamed where it lies
-    QByteArray folderPath; ///< that folder as the path leads to it
-    QByteArray name;
-    int held = -1; ///< an existing target, held so that its number names no other file meanwhile
-    struct stat target = {};
-    struct stat folderStat = {};
-    bool standardOutput = false; ///< the path names the standard output
-    bool toOutput = false; ///< ... a pipe, socket or terminal: the bytes go there
-    bool inPlace = false; ///< written into the target itself
-    QByteArray bytes; ///< in place: what commit() writes
-    QByteArray temporary;
-    std::optional<Leftover> leftover;
-    int file = -1;
-
-    bool exists() const { return held >= 0; }
-
-    void dropTemporary()
-    {
-        closeFile(file);
-        if (!temporary.isEmpty())
-            ::unlinkat(folder, std::exchange(temporary, {}).constData(), 0);
-        leftover.reset();
-    }
-
-    ~State()
-    {
-        dropTemporary();
-        closeFile(held);
-        closeFile(folder);
-    }
-};
-
-PendingFile::PendingFile() = default;
-PendingFile::~PendingFile() = default;
-
-QString PendingFile::check(const QByteArray &path)
-{
-    m_state = std::make_unique<State>();
-    State &s = *m_state;
-    if (path.isEmpty())
-        return QStringLiteral("nie podano nazwy pliku");
+    struct stat st;
     struct stat output;
-    struct stat named;
-    s.standardOutput = ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.constData(), &named) == 0
-        && sameFile(output, named);
+    s.standardOutput = ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.constData(), &st) == 0
+        && identityOf(output) == identityOf(st);
     // /dev/stdout, /proc/self/fd/1: written as "-" would be, where no file takes a new name.
     s.toOutput = s.standardOutput
-        && (S_ISFIFO(named.st_mode) || S_ISSOCK(named.st_mode) || ::isatty(STDOUT_FILENO));
+        && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || ::isatty(STDOUT_FILENO));
     if (s.toOutput)
         return {};
     // The folders on the way are the kernel's to resolve; a link in the last place is followed
@@ -175,166 +95,123 @@ QString PendingFile::check(const QByteArray &path)
     QByteArray wanted = path;
     for (int links = 0;; ++links) {
         const qsizetype slash = wanted.lastIndexOf('/');
-        s.folderPath = slash < 0 ? "." : slash == 0 ? "/" : wanted.left(slash);
+        s.folder = slash < 0 ? "." : slash == 0 ? "/" : wanted.left(slash);
         s.name = wanted.mid(slash + 1);
-        if (s.name.isEmpty() || s.name == "." || s.name == "..")
-            return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(path));
-        closeFile(s.folder);
-        s.folder = ::open(s.folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (s.folder < 0)
-            return folderReason(errno, s.folderPath);
-        struct stat st;
-        if (::fstatat(s.folder, s.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (s.name == "." || s.name == "..")
+            s.name.clear();
+        if (s.name.isEmpty())
+            return {};
+        closeFile(s.folderHandle);
+        const int folder = ::open(s.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if ((s.folderHandle = folder) < 0)
+            return folderReason(errno, s.folder);
+        if (::fstatat(folder, s.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return systemErrorReason(errno);
             break;
         }
         if (!S_ISLNK(st.st_mode)) {
-            s.held = ::openat(s.folder, s.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-            if (s.held < 0 || ::fstat(s.held, &s.target) != 0)
+            s.held = ::openat(folder, s.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+            if (s.held < 0 || ::fstat(int(s.held), &st) != 0)
                 return systemErrorReason(errno);
+            s.target = identityOf(st);
+            s.kind = kindOf(st.st_mode);
+            s.writeError =
+                lastError(::faccessat(folder, s.name.constData(), W_OK, AT_EACCESS) != 0);
             break;
         }
-        if (!mayFollow(s.folder, st))
+        if (!mayFollow(folder, st))
             return QStringLiteral("%1 to dowiązanie symboliczne innego użytkownika w folderze, "
                                   "do którego każdy może pisać; program za nim nie podąża")
                 .arg(quoted(wanted));
         if (links == kMaxLinks)
             return QStringLiteral("dowiązania symboliczne na ścieżce %1 tworzą pętlę")
                 .arg(quoted(path));
-        const QByteArray target = linkTarget(s.folder, s.name);
+        const QByteArray target = linkTarget(folder, s.name);
         if (target.isEmpty())
             return systemErrorReason(errno);
-        wanted = target.startsWith('/') ? target : s.folderPath + '/' + target;
+        wanted = target.startsWith('/') ? target : pathInFolder(s, target);
     }
     struct statfs fs;
-    if (::fstat(s.folder, &s.folderStat) != 0 || ::fstatfs(s.folder, &fs) != 0)
+    if (::fstat(int(s.folderHandle), &st) != 0 || ::fstatfs(int(s.folderHandle), &fs) != 0)
         return systemErrorReason(errno);
+    s.folderIdentity = identityOf(st);
     if (fs.f_type == kProcFileSystem || fs.f_type == kSysFileSystem)
         return QStringLiteral("to plik jądra systemu (/proc, /sys), a nie zwykły plik");
-    if (s.exists() && !S_ISREG(s.target.st_mode))
-        return notRegularReason(s.target.st_mode);
-    if (s.exists() && ::faccessat(s.folder, s.name.constData(), W_OK, AT_EACCESS) != 0)
-        return errno == EACCES ? QStringLiteral("plik jest tylko do odczytu")
-                               : systemErrorReason(errno);
     return {};
 }
 
-QString PendingFile::open(const QByteArray &path)
+QByteArray pathInFolder(const PendingFile::State &s, const QByteArray &name)
 {
-    if (const QString problem = check(path); !problem.isEmpty() || m_state->toOutput)
-        return problem;
-    State &s = *m_state;
-    // Another name of the same file would be left with the old bytes.
-    s.inPlace = s.exists() && s.target.st_nlink > 1;
-    // A name of fixed length, so that the longest allowed target name still fits.
-    for (int attempt = 0; attempt < 100 && !s.inPlace && s.file < 0; ++attempt) {
-        const QByteArray name =
-            ".falorys-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        // Known to endRun() before it exists: a signal may come the moment it does.
-        s.leftover.emplace(s.folderPath + '/' + name);
-        s.file =
-            ::openat(s.folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (s.file >= 0) {
-            s.temporary = name;
-            continue;
-        }
-        const int error = errno;
-        s.leftover.reset();
-        if ((error == EACCES || error == EPERM) && s.exists())
-            s.inPlace = true; // a file its user may write in a folder they may not
-        else if (error == EACCES || error == EPERM)
-            return QStringLiteral("brak uprawnień do zapisu w folderze %1")
-                .arg(quoted(s.folderPath));
-        else if (error != EEXIST)
-            return systemErrorReason(error);
-    }
-    if (s.file >= 0 && s.exists()) {
-        // The new file keeps the owner, group and mode (setgid too, which fchown clears) of the
-        // one it replaces; where it cannot have them, the old file is written instead.
-        struct stat made;
-        if (::fstat(s.file, &made) != 0)
-            return systemErrorReason(errno);
-        if ((made.st_uid != s.target.st_uid || made.st_gid != s.target.st_gid)
-            && ::fchown(s.file, s.target.st_uid, s.target.st_gid) != 0) {
-            s.dropTemporary();
-            s.inPlace = true;
-        } else if (::fchmod(s.file, s.target.st_mode & 07777) != 0) {
-            return systemErrorReason(errno);
-        }
-    }
-    if (s.inPlace) {
-        s.file = ::openat(s.folder, s.name.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-        struct stat opened;
-        if (s.file < 0 || ::fstat(s.file, &opened) != 0)
-            return systemErrorReason(errno);
-        if (!sameFile(opened, s.target))
-            return QStringLiteral("plik zmienił się w trakcie zapisu");
-    }
-    return s.file < 0 ? systemErrorReason(EEXIST) : QString();
+    return s.folder + '/' + name;
 }
 
-bool PendingFile::isStandardOutput() const
+int createFile(PendingFile::State &s, const QByteArray &name)
 {
-    return m_state->standardOutput;
+    const int file = ::openat(int(s.folderHandle), name.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if ((s.file = file) < 0 || !s.exists())
+        return file < 0 ? errno : 0;
+    struct stat made;
+    if (::fstat(file, &made) != 0)
+        return errno;
+    // Owner, group and mode; setgid too, which fchown clears.
+    if ((made.st_uid != s.target.owner || made.st_gid != s.target.group)
+        && ::fchown(file, s.target.owner, s.target.group) != 0)
+        return kOwnerNotKept;
+    return lastError(::fchmod(file, s.target.mode & 07777) != 0);
 }
 
-QString PendingFile::write(const QByteArray &bytes)
+int openTarget(PendingFile::State &s, FileIdentity &opened)
 {
-    State &s = *m_state;
-    if (s.toOutput) {
-        const int error = writeStandardStream(StandardStream::Output, bytes);
-        return error ? systemErrorReason(error) : QString();
-    }
-    if (s.inPlace) {
-        // The old bytes stay until commit(); a full disk shows now, where that can be known.
-        s.bytes = bytes;
-        const int error = bytes.isEmpty() ? 0 : ::posix_fallocate(s.file, 0, off_t(bytes.size()));
-        if (error != 0 && error != EOPNOTSUPP && error != EINVAL)
-            return writeReason(error);
-        return {};
-    }
-    if (const int error = writeAll(s.file, bytes))
-        return writeReason(error);
-    if (::fsync(s.file) != 0 || ::close(std::exchange(s.file, -1)) != 0)
-        return writeReason(errno);
-    return {};
+    s.file = ::openat(int(s.folderHandle), s.name.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st;
+    if (s.file < 0 || ::fstat(int(s.file), &st) != 0)
+        return errno;
+    opened = identityOf(st);
+    return 0;
 }
 
-QString PendingFile::commit()
+int reserve(NativeFile file, qsizetype size)
 {
-    State &s = *m_state;
-    holdEndingSignals();
-    if (s.toOutput)
-        return {};
-    if (s.inPlace) {
-        if (const int error = writeAll(s.file, s.bytes))
-            return writeReason(error);
-        if (::ftruncate(s.file, off_t(s.bytes.size())) != 0 || ::fsync(s.file) != 0)
-            return writeReason(errno);
-        return {};
+    const int error = ::posix_fallocate(int(file), 0, off_t(size));
+    return lastError(error != 0, error);
+}
+
+int writeWhole(NativeFile file, const QByteArray &bytes, bool cut)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(int(file), bytes.constData() + done,
+                                   std::size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno != EINTR)
+            return lastError(true);
+        done += std::max<ssize_t>(n, 0);
     }
-    if (::renameat(s.folder, s.temporary.constData(), s.folder, s.name.constData()) != 0)
-        return systemErrorReason(errno);
+    return lastError((cut && ::ftruncate(int(file), off_t(bytes.size())) != 0)
+                     || ::fsync(int(file)) != 0);
+}
+
+int closeFile(NativeFile &file)
+{
+    return file < 0 ? 0 : lastError(::close(int(std::exchange(file, kNoFile))) != 0);
+}
+
+int renameOver(PendingFile::State &s)
+{
+    const int folder = int(s.folderHandle);
+    if (::renameat(folder, s.temporary.constData(), folder, s.name.constData()) != 0)
+        return errno;
     s.temporary.clear();
-    s.leftover.reset();
     // The new name itself reaches the disk, not only the bytes.
-    int folder = ::openat(s.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool synced = folder < 0 || ::fsync(folder) == 0 || errno == EINVAL;
-    const int error = errno;
-    closeFile(folder);
-    return synced ? QString() : systemErrorReason(error);
+    NativeFile synced = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int error = synced < 0 || ::fsync(int(synced)) == 0 || errno == EINVAL ? 0 : errno;
+    closeFile(synced);
+    return error;
 }
 
-bool PendingFile::sameTarget(const PendingFile &other) const
+void removeTemporary(const PendingFile::State &s)
 {
-    const State &a = *m_state;
-    const State &b = *other.m_state;
-    if (a.standardOutput || b.standardOutput)
-        return a.standardOutput && b.standardOutput;
-    if (a.exists() && b.exists())
-        return sameFile(a.target, b.target);
-    return sameFile(a.folderStat, b.folderStat) && a.name == b.name;
+    ::unlinkat(int(s.folderHandle), s.temporary.constData(), 0);
 }
 
 } // namespace app

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Writing files whole with the Windows calls themselves: the system's error told in Polish, a
-// target that is not an ordinary file on a disk refused, the temporary file made in the folder
-// the target really lies in and put in its place with the target's own attributes and rights.
-#include "native_files.h"
+// The Windows calls behind PendingFile: the target looked at through a handle (what it is,
+// where a link leads, which file it is), the new file made in the folder the target really lies
+// in and put in its place with its attributes and rights.
+#include "native_file_calls.h"
 
 #include "system_error.h"
+#include "windows_calls.h"
 
-#include <QDir>
-#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <windows.h>
 
@@ -17,275 +17,192 @@
 
 namespace app {
 
+const bool kCaseBlindNames = true;
+
 namespace {
 
 // The longest name one folder entry may have on NTFS and FAT [UTF-16 units].
 constexpr qsizetype kLongestName = 255;
 
-/** The error number systemErrorReason knows for a Windows error code. */
-int errorNumber(DWORD error)
+std::wstring wide(const QByteArray &path)
 {
-    static const std::pair<DWORD, int> known[] = {
-        {ERROR_DISK_FULL, ENOSPC},
-        {ERROR_HANDLE_DISK_FULL, ENOSPC},
-        {ERROR_ACCESS_DENIED, EACCES},
-        {ERROR_SHARING_VIOLATION, EBUSY},
-        {ERROR_LOCK_VIOLATION, EBUSY},
-        {ERROR_WRITE_PROTECT, EROFS},
-        {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
-        {ERROR_FILE_NOT_FOUND, ENOENT},
-        {ERROR_PATH_NOT_FOUND, ENOENT},
-        {ERROR_DIRECTORY, ENOTDIR},
-        {ERROR_INVALID_NAME, EINVAL},
-        {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},
-        {ERROR_OUTOFMEMORY, ENOMEM},
-        {ERROR_TOO_MANY_OPEN_FILES, EMFILE},
-        {ERROR_FILE_EXISTS, EEXIST},
-        {ERROR_ALREADY_EXISTS, EEXIST},
-    };
-    for (const auto &[code, number] : known) {
-        if (code == error)
-            return number;
-    }
-    return EIO;
+    return QString::fromUtf8(path).toStdWString();
 }
 
-QString lastReason()
+HANDLE handleOf(NativeFile file)
 {
-    return systemErrorReason(errorNumber(GetLastError()));
+    return reinterpret_cast<HANDLE>(file);
 }
 
-std::wstring wide(const QString &path)
+int lastError(bool failed)
 {
-    return path.toStdWString();
+    return failed ? lastErrorNumber() : 0;
 }
 
-QString quoted(const QString &path)
+FileIdentity identityOf(const BY_HANDLE_FILE_INFORMATION &info)
 {
-    return QStringLiteral("„%1”").arg(
-        shownPath(QDir::toNativeSeparators(QDir::cleanPath(path)).toUtf8()));
+    return {info.dwVolumeSerialNumber, quint64(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
+            info.nNumberOfLinks, info.dwFileAttributes};
 }
 
-/** CON, NUL, COM1, LPT1, ...: names of devices in every folder, whatever follows the dot. */
-bool namesDevice(const QString &name)
+/** Splits a full path into the folder (a drive's root keeps its "\\") and the name. */
+void split(const QString &path, PendingFile::State &s)
 {
-    const QString base = name.section(u'.', 0, 0).trimmed().toUpper();
-    static const QStringList devices {QStringLiteral("CON"),    QStringLiteral("PRN"),
-                                      QStringLiteral("AUX"),    QStringLiteral("NUL"),
-                                      QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
-    return devices.contains(base)
-        || (base.size() == 4
-            && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
-            && base[3] >= u'1' && base[3] <= u'9');
+    const QString folder = path.left(path.lastIndexOf(u'\\'));
+    s.folder = (folder.endsWith(u':') ? folder + u'\\' : folder).toUtf8();
+    s.name = path.mid(path.lastIndexOf(u'\\') + 1).toUtf8();
 }
 
-/** What a handle opened on `path` tells: its kind and which file it is; false if none opens. */
-bool identify(const QString &path, DWORD &type, BY_HANDLE_FILE_INFORMATION &identity,
-              QString *finalPath = nullptr)
+/** What the file at `path` is, through a handle, and the path it really has. */
+int identify(const QByteArray &path, FileKind &kind, FileIdentity &identity, QString &real)
 {
     const HANDLE handle = CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    type = GetFileType(handle);
-    const bool known = GetFileInformationByHandle(handle, &identity);
-    wchar_t final[MAX_PATH * 4];
-    const DWORD length =
-        finalPath ? GetFinalPathNameByHandleW(handle, final, DWORD(std::size(final)), 0) : 0;
-    const DWORD error = GetLastError();
+        return lastErrorNumber();
+    const DWORD type = GetFileType(handle);
+    BY_HANDLE_FILE_INFORMATION info = {};
+    const int error = lastError(!GetFileInformationByHandle(handle, &info));
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD length = GetFinalPathNameByHandleW(handle, buffer, DWORD(std::size(buffer)), 0);
     CloseHandle(handle);
-    SetLastError(error);
-    if (length > 0 && length < std::size(final)) {
-        *finalPath = QString::fromWCharArray(final, int(length));
-        if (finalPath->startsWith(QLatin1String("\\\\?\\UNC\\")))
-            *finalPath = QStringLiteral("\\\\") + finalPath->mid(8);
-        else if (finalPath->startsWith(QLatin1String("\\\\?\\")))
-            *finalPath = finalPath->mid(4);
-    }
-    return known || type != FILE_TYPE_DISK;
-}
-
-/** The folder of `path`, without a separator after it but for a drive's root ("C:\\"). */
-QString folderOf(const QString &path)
-{
-    const QString folder = path.left(path.lastIndexOf(u'\\'));
-    return folder.endsWith(u':') ? folder + u'\\' : folder;
-}
-
-bool sameFile(const BY_HANDLE_FILE_INFORMATION &a, const BY_HANDLE_FILE_INFORMATION &b)
-{
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh
-        && a.nFileIndexLow == b.nFileIndexLow;
+    identity = identityOf(info);
+    kind = type == FILE_TYPE_PIPE                          ? FileKind::NamedPipe
+        : type != FILE_TYPE_DISK                           ? FileKind::Device
+        : info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Folder
+                                                           : FileKind::Regular;
+    real = length > 0 && length < std::size(buffer) ? QString::fromWCharArray(buffer, int(length))
+                                                    : QString();
+    if (real.startsWith(QLatin1String("\\\\?\\UNC\\")))
+        real = QStringLiteral("\\\\") + real.mid(8);
+    else if (real.startsWith(QLatin1String("\\\\?\\")))
+        real = real.mid(4);
+    return type == FILE_TYPE_DISK ? error : 0;
 }
 
 } // namespace
 
-struct PendingFile::State
+QString locate(const QByteArray &path, PendingFile::State &s)
 {
-    QString target; ///< the file the path leads to, as the system reads the name
-    QString folder;
-    QString name;
-    bool exists = false;
-    BY_HANDLE_FILE_INFORMATION identity = {};
-    BY_HANDLE_FILE_INFORMATION folderIdentity = {};
-    QString temporary;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    bool committed = false;
-
-    ~State()
-    {
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
-        if (!temporary.isEmpty() && !committed)
-            DeleteFileW(wide(temporary).c_str());
-    }
-};
-
-PendingFile::PendingFile() = default;
-PendingFile::~PendingFile() = default;
-
-QString PendingFile::check(const QByteArray &path)
-{
-    m_state = std::make_unique<State>();
-    State &s = *m_state;
+    // CON, NUL, COM1, \\.\PhysicalDrive0...: devices, in every folder, whatever follows a dot.
+    static const QRegularExpression device(
+        QStringLiteral(
+            R"(^(\\\\|//)\.[\\/]|(^|[\\/:])\s*(CON|PRN|AUX|NUL|CONIN\$|CONOUT\$|COM[1-9])"
+            R"(|LPT[1-9])\s*(\.[^\\/]*)?$)"),
+        QRegularExpression::CaseInsensitiveOption);
     const QString given = QString::fromUtf8(path);
-    if (given.isEmpty())
-        return QStringLiteral("nie podano nazwy pliku");
-    if (given.startsWith(QLatin1String("\\\\.\\")) || given.startsWith(QLatin1String("//./")))
-        return QStringLiteral("to urządzenie, a nie zwykły plik");
+    if (device.match(given).hasMatch()) {
+        s.name = path;
+        s.kind = FileKind::Device;
+        return {};
+    }
     if (given.endsWith(u'/') || given.endsWith(u'\\'))
-        return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
+        return {}; // no name
     // The name as the system reads it: absolute, "." and ".." gone, and trailing dots and
     // spaces dropped ("a.csv." and "a.csv " are a.csv).
     wchar_t full[MAX_PATH * 4];
-    wchar_t *name = nullptr;
-    const DWORD length = GetFullPathNameW(wide(given).c_str(), DWORD(std::size(full)), full, &name);
+    const DWORD length =
+        GetFullPathNameW(wide(path).c_str(), DWORD(std::size(full)), full, nullptr);
     if (length == 0 || length >= std::size(full))
-        return length == 0 ? lastReason() : systemErrorReason(ENAMETOOLONG);
-    if (name == nullptr || *name == 0)
-        return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(given));
-    s.target = QString::fromWCharArray(full, int(length));
-    s.name = QString::fromWCharArray(name);
-    s.folder = folderOf(s.target);
-    if (namesDevice(s.name))
-        return QStringLiteral("to urządzenie, a nie zwykły plik");
+        return systemErrorReason(length == 0 ? lastErrorNumber() : ENAMETOOLONG);
+    split(QString::fromWCharArray(full, int(length)), s);
     // Checked before writing: the temporary file's short name would fail only at the very end.
-    if (s.name.size() > kLongestName)
+    if (QString::fromUtf8(s.name).size() > kLongestName)
         return systemErrorReason(ENAMETOOLONG);
-
-    const DWORD folder = GetFileAttributesW(wide(s.folder).c_str());
-    if (folder == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return QStringLiteral("folder %1 nie istnieje").arg(quoted(s.folder));
-        if (error == ERROR_ACCESS_DENIED)
-            return QStringLiteral("brak dostępu do folderu %1").arg(quoted(s.folder));
-        return systemErrorReason(errorNumber(error));
-    }
-    if (!(folder & FILE_ATTRIBUTE_DIRECTORY))
-        return QStringLiteral("%1 nie jest folderem").arg(quoted(s.folder));
-    DWORD type = 0;
-    if (!identify(s.folder, type, s.folderIdentity))
-        return lastReason();
-
-    // An existing target is looked at through a handle: what it is, where a link leads, and
-    // which file it is, whatever name led to it.
+    FileKind folder;
     QString real;
-    s.exists = identify(s.target, type, s.identity, &real);
-    if (!s.exists && GetLastError() != ERROR_FILE_NOT_FOUND)
-        return lastReason();
-    if (!s.exists)
-        return {};
-    if (type == FILE_TYPE_PIPE)
-        return QStringLiteral("to potok nazwany, a nie zwykły plik");
-    if (type != FILE_TYPE_DISK)
-        return QStringLiteral("to urządzenie, a nie zwykły plik");
-    if (s.identity.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return QStringLiteral("to folder, a nie zwykły plik");
-    if (s.identity.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-        return QStringLiteral("plik jest tylko do odczytu");
-    if (!real.isEmpty()) {
-        s.target = real;
-        s.folder = folderOf(real);
-    }
+    if (const int error = identify(s.folder, folder, s.folderIdentity, real))
+        return folderReason(error, s.folder);
+    if (folder != FileKind::Folder)
+        return folderReason(ENOTDIR, s.folder);
+    const int error = identify(pathInFolder(s, s.name), s.kind, s.target, real);
+    if (error == ENOENT)
+        s.kind = FileKind::Absent;
+    else if (error != 0)
+        return systemErrorReason(error);
+    else if (!real.isEmpty())
+        split(real, s);
+    s.writeError = s.target.mode & FILE_ATTRIBUTE_READONLY ? EACCES : 0;
     return {};
 }
 
-QString PendingFile::open(const QByteArray &path)
+QByteArray pathInFolder(const PendingFile::State &s, const QByteArray &name)
 {
-    if (const QString problem = check(path); !problem.isEmpty())
-        return problem;
-    State &s = *m_state;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QDir(s.folder).filePath(QStringLiteral(".falorys-"))
-            + QString::number(QRandomGenerator::global()->generate(), 36);
-        s.file = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (s.file != INVALID_HANDLE_VALUE) {
-            s.temporary = name;
-            return {};
-        }
-        const DWORD error = GetLastError();
-        if (error == ERROR_ACCESS_DENIED)
-            return QStringLiteral("brak uprawnień do zapisu w folderze %1").arg(quoted(s.folder));
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-            return systemErrorReason(errorNumber(error));
-    }
-    return systemErrorReason(EEXIST);
+    return s.folder.endsWith('\\') ? s.folder + name : s.folder + '\\' + name;
 }
 
-bool PendingFile::isStandardOutput() const
+int createFile(PendingFile::State &s, const QByteArray &name)
 {
-    return false;
+    // Others may delete it: a console's Ctrl+C ends the run from another thread. ReplaceFileW
+    // gives it the replaced file's rights, or fails.
+    s.file = NativeFile(CreateFileW(wide(pathInFolder(s, name)).c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+    return lastError(s.file == kNoFile);
 }
 
-QString PendingFile::write(const QByteArray &bytes)
+int openTarget(PendingFile::State &s, FileIdentity &opened)
 {
-    State &s = *m_state;
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        const DWORD chunk = DWORD(std::min<qsizetype>(bytes.size() - done, 1 << 20));
-        if (!WriteFile(s.file, bytes.constData() + done, chunk, &written, nullptr))
-            return lastReason();
-        done += written;
-    }
-    if (!FlushFileBuffers(s.file))
-        return lastReason();
-    const bool closed = CloseHandle(s.file);
-    s.file = INVALID_HANDLE_VALUE;
-    return closed ? QString() : lastReason();
+    s.file = NativeFile(CreateFileW(wide(pathInFolder(s, s.name)).c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (s.file == kNoFile || !GetFileInformationByHandle(handleOf(s.file), &info))
+        return lastErrorNumber();
+    opened = identityOf(info);
+    return 0;
 }
 
-QString PendingFile::commit()
+int reserve(NativeFile file, qsizetype size)
 {
-    State &s = *m_state;
-    const std::wstring target = wide(s.target);
-    const std::wstring temporary = wide(s.temporary);
+    // Only ever more: an allocation below the file's size would cut it.
+    LARGE_INTEGER current;
+    FILE_ALLOCATION_INFO wanted = {};
+    wanted.AllocationSize.QuadPart = size;
+    return lastError(
+        GetFileSizeEx(handleOf(file), &current) && current.QuadPart < size
+        && !SetFileInformationByHandle(handleOf(file), FileAllocationInfo, &wanted, sizeof wanted));
+}
+
+int writeWhole(NativeFile file, const QByteArray &bytes, bool cut)
+{
+    const HANDLE handle = handleOf(file);
+    const LARGE_INTEGER start = {};
+    if (!SetFilePointerEx(handle, start, nullptr, FILE_BEGIN))
+        return lastErrorNumber();
+    const int error = writeAllTo(handle, bytes);
+    return error ? error : lastError((cut && !SetEndOfFile(handle)) || !FlushFileBuffers(handle));
+}
+
+int closeFile(NativeFile &file)
+{
+    const HANDLE handle = handleOf(std::exchange(file, kNoFile));
+    return handle == INVALID_HANDLE_VALUE ? 0 : lastError(!CloseHandle(handle));
+}
+
+int renameOver(PendingFile::State &s)
+{
+    const std::wstring target = wide(pathInFolder(s, s.name));
+    const std::wstring temporary = wide(pathInFolder(s, s.temporary));
     // A replaced file keeps its attributes (hidden, archive: set here, as ReplaceFileW leaves
-    // the new file's) and who may read and write it; where it cannot, it is not replaced.
+    // the new file's).
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
         | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    if (s.exists && !SetFileAttributesW(temporary.c_str(), s.identity.dwFileAttributes & kKept))
-        return lastReason();
-    s.committed = s.exists ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                           : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-    return s.committed ? QString() : lastReason();
+    if (s.exists() && !SetFileAttributesW(temporary.c_str(), s.target.mode & kKept))
+        return lastErrorNumber();
+    const bool renamed = s.exists()
+        ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                       nullptr, nullptr)
+        : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (renamed)
+        s.temporary.clear();
+    return lastError(!renamed);
 }
 
-bool PendingFile::sameTarget(const PendingFile &other) const
+void removeTemporary(const PendingFile::State &s)
 {
-    const State &a = *m_state;
-    const State &b = *other.m_state;
-    if (a.exists && b.exists)
-        return sameFile(a.identity, b.identity);
-    // Names on Windows are the same whatever the letters' case.
-    return sameFile(a.folderIdentity, b.folderIdentity)
-        && CompareStringOrdinal(reinterpret_cast<const wchar_t *>(a.name.utf16()), -1,
-                                reinterpret_cast<const wchar_t *>(b.name.utf16()), -1, TRUE)
-        == CSTR_EQUAL;
+    DeleteFileW(wide(pathInFolder(s, s.temporary)).c_str());
 }
 
 } // namespace app

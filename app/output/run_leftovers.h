@@ -21,7 +21,7 @@ public:
     Leftover &operator=(const Leftover &) = delete;
 
 private:
-    [[maybe_unused]] int m_slot = -1; // unused where there are no signals to end on
+    int m_slot = -1;
 };
 
 /**
@@ -29,6 +29,8 @@ private:
  * ends this one by endRun(), and a file grown past `ulimit -f` fails to write instead of ending
  * the run. Once holdEndingSignals() has been called, such a signal waits for the run's end.
  * A file limit too low for Qt to start (`ulimit -n` below 8) ends the run at once, by endRun().
+ * On Windows, Ctrl+C, Ctrl+Break and the closing of a console the program is attached to end
+ * it so, from the system's thread, with the leftovers removed first.
  */
 void endCleanlyOnSignals();
 /** From here on the run is not ended by a signal (the files are being committed). */
@@ -37,6 +39,24 @@ void holdEndingSignals();
 /** Ends the run at once with exit code 1: the leftovers removed, `line` (UTF-8, with its line
     end) on stderr. Safe in a signal handler. */
 [[noreturn]] void endRun(const char *line);
+
+/**
+ * While it lives, what libraries print on stderr goes nowhere, while endRun() still writes its
+ * line there. For the font set-up of an export: fontconfig tells in English of each file of its
+ * configuration it had no memory to read, where the run then fails and says so itself, and the
+ * carried faces need none of it. Does nothing where no library prints so (Windows, a browser).
+ */
+class QuietStandardError
+{
+public:
+    QuietStandardError();
+    ~QuietStandardError();
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    [[maybe_unused]] int m_saved = -1; ///< the real stderr, while quiet
+};
 
 /**
  * Gives Qt a usable runtime folder for this run where the environment names none (a root shell,

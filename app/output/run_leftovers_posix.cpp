@@ -2,12 +2,15 @@
 // Ending a run with nothing left behind, with the POSIX calls: what a signal handler may do.
 #include "run_leftovers.h"
 
+#include "leftover_paths.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,10 +20,10 @@ namespace app {
 
 namespace {
 
-// Where a signal handler may read them: the leftovers' paths, empty where free, and each
-// signal's line.
-char leftovers[4][4096];
+// Where a signal handler may read them: each signal's line.
 char signalLines[NSIG][160];
+// Where endRun() writes its line: stderr, or what stands for it while that is quiet.
+volatile sig_atomic_t errorOutput = STDERR_FILENO;
 bool endsCleanly = false;
 
 const int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
@@ -46,22 +49,6 @@ extern "C" void endOnSignal(int signal)
 }
 
 } // namespace
-
-Leftover::Leftover(const QByteArray &path)
-{
-    for (int i = 0; i < int(std::size(leftovers)) && m_slot < 0; ++i) {
-        if (leftovers[i][0] == 0 && std::size_t(path.size()) < sizeof leftovers[i]) {
-            std::memcpy(leftovers[i], path.constData(), std::size_t(path.size()) + 1);
-            m_slot = i;
-        }
-    }
-}
-
-Leftover::~Leftover()
-{
-    if (m_slot >= 0)
-        leftovers[m_slot][0] = 0;
-}
 
 void endCleanlyOnSignals()
 {
@@ -122,12 +109,33 @@ void holdEndingSignals()
 
 void endRun(const char *line)
 {
-    for (const char *path : leftovers) {
+    for (const char *path : leftoverPaths) {
         if (path[0] != 0 && ::unlink(path) != 0)
             ::rmdir(path);
     }
-    [[maybe_unused]] const ssize_t told = ::write(STDERR_FILENO, line, std::strlen(line));
+    [[maybe_unused]] const ssize_t told = ::write(errorOutput, line, std::strlen(line));
     ::_exit(1);
+}
+
+QuietStandardError::QuietStandardError()
+{
+    const int saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0 && ::dup2(null, STDERR_FILENO) == STDERR_FILENO)
+        errorOutput = m_saved = saved;
+    else if (saved >= 0)
+        ::close(saved);
+    if (null >= 0)
+        ::close(null);
+}
+
+QuietStandardError::~QuietStandardError()
+{
+    if (m_saved < 0)
+        return;
+    ::dup2(m_saved, STDERR_FILENO);
+    errorOutput = STDERR_FILENO;
+    ::close(m_saved);
 }
 
 RuntimeFolderForRun::RuntimeFolderForRun(bool makeOwn)

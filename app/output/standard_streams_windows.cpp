@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "standard_streams.h"
 
+#include "windows_calls.h"
+
 #include <windows.h>
 
 #include <cerrno>
@@ -28,37 +30,6 @@ bool writeConsole(HANDLE console, const QString &text)
     DWORD written = 0;
     return WriteConsoleW(console, reinterpret_cast<const wchar_t *>(text.utf16()),
                          DWORD(text.size()), &written, nullptr);
-}
-
-/** The error number for what the system said last. */
-int lastError()
-{
-    switch (GetLastError()) {
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_BROKEN_PIPE:
-    case ERROR_NO_DATA:
-        return EPIPE;
-    case ERROR_INVALID_HANDLE:
-        return EBADF;
-    default:
-        return EIO;
-    }
-}
-
-/** Writes all of `bytes` to a file or pipe, as they are. */
-int writeAll(HANDLE handle, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        const DWORD chunk = DWORD(std::min<qsizetype>(bytes.size() - done, 1 << 20));
-        if (!WriteFile(handle, bytes.constData() + done, chunk, &written, nullptr) || written == 0)
-            return lastError();
-        done += written;
-    }
-    return 0;
 }
 
 /** The console of the command prompt or PowerShell that started the program, if any. */
@@ -90,17 +61,17 @@ int writeStandardStream(StandardStream stream, const QByteArray &bytes)
         return EBADF;
     // A console shows text; a file or a pipe takes the bytes as they are, no line ends added.
     if (isConsole(handle))
-        return writeConsole(handle, QString::fromUtf8(bytes)) ? 0 : lastError();
-    return writeAll(handle, bytes);
+        return writeConsole(handle, QString::fromUtf8(bytes)) ? 0 : lastErrorNumber();
+    return writeAllTo(handle, bytes);
 }
 
 int tellUser(StandardStream stream, const QString &text)
 {
     const HANDLE handle = standardHandle(stream);
     if (handle && isConsole(handle))
-        return writeConsole(handle, text) ? 0 : lastError();
+        return writeConsole(handle, text) ? 0 : lastErrorNumber();
     if (handle && GetFileType(handle) != FILE_TYPE_UNKNOWN)
-        return writeAll(handle, text.toUtf8());
+        return writeAllTo(handle, text.toUtf8());
     if (writeParentConsole(text))
         return 0;
     // Started from Explorer or a shortcut: nowhere to write but the screen.

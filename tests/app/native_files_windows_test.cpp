@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <windows.h>
@@ -38,6 +39,13 @@ TEST(FileSaving, NamesWindowsTakesAsOneAreOneFile)
     ASSERT_TRUE(SetFileAttributesW(b.c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_FALSE(app::saveWhole({&existing, 1}).has_value());
     EXPECT_TRUE(GetFileAttributesW(b.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    // A file with a second name (a hard link) is written in place: both names see the new bytes.
+    const QString c = QString::fromUtf8(path("c.csv"));
+    ASSERT_TRUE(CreateHardLinkW(c.toStdWString().c_str(), b.c_str(), nullptr));
+    const app::FileContent linked {path("b.csv"), "linked"};
+    ASSERT_FALSE(app::saveWhole({&linked, 1}).has_value());
+    QFile second(c);
+    EXPECT_TRUE(second.open(QIODevice::ReadOnly) && second.readAll() == "linked");
     const app::FileContent missing {path("brak\\x.csv"), "x"};
     const auto failure = app::saveWhole({&missing, 1});
     ASSERT_TRUE(failure.has_value());
