@@ -27,8 +27,8 @@ struct CarriedFile
     Registration state = Registration::NotTried;
 };
 
-// Only the faces the program shows; each is made known to Qt when first asked for, so that the
-// first paint pays for the three it needs and the bold one waits for the dialogs.
+// Only the faces the program shows. The regular ones are all needed by the first paint; the bold
+// one is made known to Qt when first asked for, by a dialog.
 std::array<CarriedFile, 4> carriedFiles {{
     {QLatin1StringView("Liberation Sans"), false,
      QLatin1StringView(":/fonts/LiberationSans-Regular.ttf")},
@@ -93,6 +93,12 @@ QString carriedFamily(const QString &face, bool bold)
 
 void useCarriedApplicationFont()
 {
+    // All at once, before any text is measured: each registration empties Qt's font cache, so a
+    // face made known between two lookups would have Qt load the fonts of the first one again.
+    for (CarriedFile &file : carriedFiles) {
+        if (!file.bold)
+            registered(file);
+    }
     const QString family = carriedFamily(QString(), false);
     if (family.isEmpty())
         return;

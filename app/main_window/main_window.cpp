@@ -71,7 +71,13 @@ QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString
     label->setFont(drawing::toQFont(font));
     label->setText(drawing::displayText(font, text));
     label->move(x, y);
-    label->adjustSize();
+    // What QLabel::sizeHint() gives a one-line label with no frame, margin or indent, measured
+    // once: QLabel lays the text out three times for a hint (twice more for its minimum size).
+    constexpr int kUnbounded = 2000;
+    label->resize(label->fontMetrics()
+                      .boundingRect(QRect(0, 0, kUnbounded, kUnbounded),
+                                    int(Qt::AlignLeft | Qt::TextExpandTabs), label->text())
+                      .size());
     return label;
 }
 

@@ -15,9 +15,9 @@ namespace drawing {
 QString carriedFamily(const QString &face, bool bold);
 
 /**
- * Gives the application the carried face of the default face, at the desktop's size, so that
- * menus and Qt's own windows show the same face on every machine; nothing where the system's own
- * faces serve.
+ * Makes the carried regular faces known to Qt and gives the application the carried face of the
+ * default face, at the desktop's size, so that menus and Qt's own windows show the same face on
+ * every machine; nothing where the system's own faces serve. Called before any text is measured.
  */
 void useCarriedApplicationFont();
 
