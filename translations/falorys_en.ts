@@ -314,6 +314,78 @@ Examples:
         <source>nieoczekiwany błąd systemu nr %1</source>
         <translation>unexpected system error no. %1</translation>
     </message>
+    <message>
+        <source>to urządzenie, a nie zwykły plik</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>to potok nazwany (FIFO), a nie zwykły plik</source>
+        <translation>it is a named pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>to potok nazwany, a nie zwykły plik</source>
+        <translation>it is a named pipe, not a regular file</translation>
+    </message>
+    <message>
+        <source>to gniazdo, a nie zwykły plik</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>plik przekroczyłby dozwolony rozmiar plików (ulimit -f)</source>
+        <translation>the file would exceed the allowed file size (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>„%1”</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>folder %1 nie istnieje</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 nie jest folderem</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>brak dostępu do folderu %1</source>
+        <translation>no access to the folder %1</translation>
+    </message>
+    <message>
+        <source>nie podano nazwy pliku</source>
+        <translation>no file name given</translation>
+    </message>
+    <message>
+        <source>%1 to folder, a nie nazwa pliku</source>
+        <translation>%1 is a folder, not a file name</translation>
+    </message>
+    <message>
+        <source>plik jest tylko do odczytu</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>brak uprawnień do zapisu w folderze %1</source>
+        <translation>no permission to write in the folder %1</translation>
+    </message>
+    <message>
+        <source>plik zmienił się w trakcie zapisu</source>
+        <translation>the file changed while it was written</translation>
+    </message>
+    <message>
+        <source>%1 to dowiązanie symboliczne innego użytkownika w folderze, do którego każdy może pisać; program za nim nie podąża</source>
+        <translation>%1 is another user’s symbolic link in a folder anyone may write to; the program does not follow it</translation>
+    </message>
+    <message>
+        <source>dowiązania symboliczne na ścieżce %1 tworzą pętlę</source>
+        <translation>the symbolic links on the path %1 form a loop</translation>
+    </message>
+    <message>
+        <source>to plik jądra systemu (/proc, /sys), a nie zwykły plik</source>
+        <translation>it is a file of the system’s kernel (/proc, /sys), not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>PatternExport</name>

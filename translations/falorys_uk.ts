@@ -314,6 +314,78 @@ Przykłady:
         <source>nieoczekiwany błąd systemu nr %1</source>
         <translation>неочікувана системна помилка № %1</translation>
     </message>
+    <message>
+        <source>to urządzenie, a nie zwykły plik</source>
+        <translation>це пристрій, а не звичайний файл</translation>
+    </message>
+    <message>
+        <source>to potok nazwany (FIFO), a nie zwykły plik</source>
+        <translation>це іменований канал (FIFO), а не звичайний файл</translation>
+    </message>
+    <message>
+        <source>to potok nazwany, a nie zwykły plik</source>
+        <translation>це іменований канал, а не звичайний файл</translation>
+    </message>
+    <message>
+        <source>to gniazdo, a nie zwykły plik</source>
+        <translation>це сокет, а не звичайний файл</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>plik przekroczyłby dozwolony rozmiar plików (ulimit -f)</source>
+        <translation>файл перевищив би допустимий розмір файлів (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>„%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>folder %1 nie istnieje</source>
+        <translation>теки %1 не існує</translation>
+    </message>
+    <message>
+        <source>%1 nie jest folderem</source>
+        <translation>%1 не є текою</translation>
+    </message>
+    <message>
+        <source>brak dostępu do folderu %1</source>
+        <translation>немає доступу до теки %1</translation>
+    </message>
+    <message>
+        <source>nie podano nazwy pliku</source>
+        <translation>не вказано назви файлу</translation>
+    </message>
+    <message>
+        <source>%1 to folder, a nie nazwa pliku</source>
+        <translation>%1 — це тека, а не назва файлу</translation>
+    </message>
+    <message>
+        <source>plik jest tylko do odczytu</source>
+        <translation>файл лише для читання</translation>
+    </message>
+    <message>
+        <source>brak uprawnień do zapisu w folderze %1</source>
+        <translation>немає дозволу на запис у теці %1</translation>
+    </message>
+    <message>
+        <source>plik zmienił się w trakcie zapisu</source>
+        <translation>файл змінився під час запису</translation>
+    </message>
+    <message>
+        <source>%1 to dowiązanie symboliczne innego użytkownika w folderze, do którego każdy może pisać; program za nim nie podąża</source>
+        <translation>%1 — символьне посилання іншого користувача в теці, куди кожен може писати; програма за ним не переходить</translation>
+    </message>
+    <message>
+        <source>dowiązania symboliczne na ścieżce %1 tworzą pętlę</source>
+        <translation>символьні посилання на шляху %1 утворюють цикл</translation>
+    </message>
+    <message>
+        <source>to plik jądra systemu (/proc, /sys), a nie zwykły plik</source>
+        <translation>це файл ядра системи (/proc, /sys), а не звичайний файл</translation>
+    </message>
 </context>
 <context>
     <name>PatternExport</name>

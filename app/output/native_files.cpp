@@ -3,9 +3,11 @@
 // replaced or written in place, and the words for each failure. The calls are the twins'.
 #include "native_file_calls.h"
 
+#include "language.h"
 #include "standard_streams.h"
 #include "system_error.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -16,17 +18,23 @@ namespace {
 
 QString kindReason(FileKind kind)
 {
-    static const char *const what[] = {
-        "", "", "folder", "urządzenie", "potok nazwany (FIFO)", "potok nazwany", "gniazdo"};
-    return kind == FileKind::Other
-        ? QStringLiteral("to nie jest zwykły plik")
-        : QStringLiteral("to %1, a nie zwykły plik").arg(QString::fromUtf8(what[int(kind)]));
+    static const char *const reasons[] = {
+        "",
+        "",
+        QT_TRANSLATE_NOOP("Files", "to folder, a nie zwykły plik"),
+        QT_TRANSLATE_NOOP("Files", "to urządzenie, a nie zwykły plik"),
+        QT_TRANSLATE_NOOP("Files", "to potok nazwany (FIFO), a nie zwykły plik"),
+        QT_TRANSLATE_NOOP("Files", "to potok nazwany, a nie zwykły plik"),
+        QT_TRANSLATE_NOOP("Files", "to gniazdo, a nie zwykły plik"),
+    };
+    return kind == FileKind::Other ? translate("Files", "to nie jest zwykły plik")
+                                   : translate("Files", reasons[int(kind)]);
 }
 
 QString reason(int error)
 {
     if (error == kOverSizeLimit)
-        return QStringLiteral("plik przekroczyłby dozwolony rozmiar plików (ulimit -f)");
+        return translate("Files", "plik przekroczyłby dozwolony rozmiar plików (ulimit -f)");
     return error ? systemErrorReason(error) : QString();
 }
 
@@ -34,14 +42,14 @@ QString reason(int error)
 
 QString quoted(const QByteArray &path)
 {
-    return QStringLiteral("„%1”").arg(shownPath(path));
+    return translate("Files", "„%1”").arg(shownPath(path));
 }
 
 QString folderReason(int error, const QByteArray &folder)
 {
-    const QString text = error == ENOENT ? QStringLiteral("folder %1 nie istnieje")
-        : error == ENOTDIR               ? QStringLiteral("%1 nie jest folderem")
-        : error == EACCES                ? QStringLiteral("brak dostępu do folderu %1")
+    const QString text = error == ENOENT ? translate("Files", "folder %1 nie istnieje")
+        : error == ENOTDIR               ? translate("Files", "%1 nie jest folderem")
+        : error == EACCES                ? translate("Files", "brak dostępu do folderu %1")
                                          : QString();
     return text.isEmpty() ? systemErrorReason(error) : text.arg(quoted(folder));
 }
@@ -70,15 +78,15 @@ QString PendingFile::check(const QByteArray &path)
     m_state = std::make_unique<State>();
     State &s = *m_state;
     if (path.isEmpty())
-        return QStringLiteral("nie podano nazwy pliku");
+        return translate("Files", "nie podano nazwy pliku");
     if (const QString problem = locate(path, s); !problem.isEmpty() || s.toOutput)
         return problem;
     if (s.name.isEmpty())
-        return QStringLiteral("%1 to folder, a nie nazwa pliku").arg(quoted(path));
+        return translate("Files", "%1 to folder, a nie nazwa pliku").arg(quoted(path));
     if (s.exists() && s.kind != FileKind::Regular)
         return kindReason(s.kind);
     if (s.exists() && s.writeError == EACCES)
-        return QStringLiteral("plik jest tylko do odczytu");
+        return translate("Files", "plik jest tylko do odczytu");
     return s.exists() ? reason(s.writeError) : QString();
 }
 
@@ -107,7 +115,8 @@ QString PendingFile::open(const QByteArray &path)
         // A file its user may write in a folder they may not is written in place.
         s.inPlace = error == kOwnerNotKept || ((error == EACCES || error == EPERM) && s.exists());
         if ((error == EACCES || error == EPERM) && !s.inPlace)
-            return QStringLiteral("brak uprawnień do zapisu w folderze %1").arg(quoted(s.folder));
+            return translate("Files", "brak uprawnień do zapisu w folderze %1")
+                .arg(quoted(s.folder));
         if (error != EEXIST && !s.inPlace)
             return systemErrorReason(error);
     }
@@ -115,7 +124,7 @@ QString PendingFile::open(const QByteArray &path)
     if (const int error = s.inPlace ? openTarget(s, opened) : 0)
         return systemErrorReason(error);
     if (s.inPlace && !(opened == s.target))
-        return QStringLiteral("plik zmienił się w trakcie zapisu");
+        return translate("Files", "plik zmienił się w trakcie zapisu");
     return s.file == kNoFile ? systemErrorReason(EEXIST) : QString();
 }
 

@@ -3,6 +3,7 @@
 // symbolic links where the kernel's rules no longer apply.
 #include "native_file_calls.h"
 
+#include "language.h"
 #include "system_error.h"
 
 #include <cerrno>
@@ -121,11 +122,12 @@ QString locate(const QByteArray &path, PendingFile::State &s)
             break;
         }
         if (!mayFollow(folder, st))
-            return QStringLiteral("%1 to dowiązanie symboliczne innego użytkownika w folderze, "
-                                  "do którego każdy może pisać; program za nim nie podąża")
+            return translate("Files",
+                             "%1 to dowiązanie symboliczne innego użytkownika w folderze, "
+                             "do którego każdy może pisać; program za nim nie podąża")
                 .arg(quoted(wanted));
         if (links == kMaxLinks)
-            return QStringLiteral("dowiązania symboliczne na ścieżce %1 tworzą pętlę")
+            return translate("Files", "dowiązania symboliczne na ścieżce %1 tworzą pętlę")
                 .arg(quoted(path));
         const QByteArray target = linkTarget(folder, s.name);
         if (target.isEmpty())
@@ -137,7 +139,7 @@ QString locate(const QByteArray &path, PendingFile::State &s)
         return systemErrorReason(errno);
     s.folderIdentity = identityOf(st);
     if (fs.f_type == kProcFileSystem || fs.f_type == kSysFileSystem)
-        return QStringLiteral("to plik jądra systemu (/proc, /sys), a nie zwykły plik");
+        return translate("Files", "to plik jądra systemu (/proc, /sys), a nie zwykły plik");
     return {};
 }
 
