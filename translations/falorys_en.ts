@@ -225,6 +225,61 @@ Examples:
     </message>
 </context>
 <context>
+    <name>Ending</name>
+    <message>
+        <source>za mało dozwolonych otwartych plików (ulimit -n); program kończy pracę</source>
+        <translation>too few open files allowed (ulimit -n); the program ends</translation>
+    </message>
+    <message>
+        <source>za mało pamięci, by uruchomić wątek; program kończy pracę</source>
+        <translation>too little memory to start a thread; the program ends</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci na obraz; program kończy pracę</source>
+        <translation>out of memory for the picture; the program ends</translation>
+    </message>
+    <message>
+        <source>Qt nie może dalej pracować; program kończy pracę</source>
+        <translation>Qt cannot go on; the program ends</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci; program kończy pracę</source>
+        <translation>out of memory; the program ends</translation>
+    </message>
+    <message>
+        <source>błąd programu; program kończy pracę</source>
+        <translation>program error; the program ends</translation>
+    </message>
+    <message>
+        <source>za mało dozwolonych otwartych plików (ulimit -n %1, potrzeba co najmniej %2); nic nie zapisano</source>
+        <translation>too few open files allowed (ulimit -n %1, at least %2 needed); nothing was written</translation>
+    </message>
+    <message>
+        <source>przerwano sygnałem %1; nic nie zapisano</source>
+        <translation>interrupted by %1; nothing was written</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci (ulimit -v %1 MB, %2); nic nie zapisano</source>
+        <translation>out of memory (ulimit -v %1 MB, %2); nothing was written</translation>
+    </message>
+    <message>
+        <source>błąd programu (%1); nic nie zapisano</source>
+        <translation>program error (%1); nothing was written</translation>
+    </message>
+    <message>
+        <source>przerwano (Ctrl+C); nic nie zapisano</source>
+        <translation>interrupted (Ctrl+C); nothing was written</translation>
+    </message>
+    <message>
+        <source>przerwano (Ctrl+Break); nic nie zapisano</source>
+        <translation>interrupted (Ctrl+Break); nothing was written</translation>
+    </message>
+    <message>
+        <source>przerwano, bo zamknięto konsolę; nic nie zapisano</source>
+        <translation>interrupted: the console was closed; nothing was written</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>nie można zapisać na standardowe wyjście: </source>

@@ -225,6 +225,61 @@ Przykłady:
     </message>
 </context>
 <context>
+    <name>Ending</name>
+    <message>
+        <source>za mało dozwolonych otwartych plików (ulimit -n); program kończy pracę</source>
+        <translation>замало дозволених відкритих файлів (ulimit -n); програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>za mało pamięci, by uruchomić wątek; program kończy pracę</source>
+        <translation>замало пам’яті, щоб запустити потік; програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci na obraz; program kończy pracę</source>
+        <translation>забракло пам’яті на зображення; програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>Qt nie może dalej pracować; program kończy pracę</source>
+        <translation>Qt не може працювати далі; програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci; program kończy pracę</source>
+        <translation>забракло пам’яті; програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>błąd programu; program kończy pracę</source>
+        <translation>помилка програми; програма завершує роботу</translation>
+    </message>
+    <message>
+        <source>za mało dozwolonych otwartych plików (ulimit -n %1, potrzeba co najmniej %2); nic nie zapisano</source>
+        <translation>замало дозволених відкритих файлів (ulimit -n %1, потрібно щонайменше %2); нічого не записано</translation>
+    </message>
+    <message>
+        <source>przerwano sygnałem %1; nic nie zapisano</source>
+        <translation>перервано сигналом %1; нічого не записано</translation>
+    </message>
+    <message>
+        <source>zabrakło pamięci (ulimit -v %1 MB, %2); nic nie zapisano</source>
+        <translation>забракло пам’яті (ulimit -v %1 MB, %2); нічого не записано</translation>
+    </message>
+    <message>
+        <source>błąd programu (%1); nic nie zapisano</source>
+        <translation>помилка програми (%1); нічого не записано</translation>
+    </message>
+    <message>
+        <source>przerwano (Ctrl+C); nic nie zapisano</source>
+        <translation>перервано (Ctrl+C); нічого не записано</translation>
+    </message>
+    <message>
+        <source>przerwano (Ctrl+Break); nic nie zapisano</source>
+        <translation>перервано (Ctrl+Break); нічого не записано</translation>
+    </message>
+    <message>
+        <source>przerwano, bo zamknięto konsolę; nic nie zapisano</source>
+        <translation>перервано, бо консоль закрито; нічого не записано</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>nie można zapisać na standardowe wyjście: </source>

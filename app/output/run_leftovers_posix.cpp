@@ -2,6 +2,7 @@
 // Ending a run with nothing left behind, with the POSIX calls: what a signal handler may do.
 #include "run_leftovers.h"
 
+#include "language.h"
 #include "leftover_paths.h"
 
 #include <QDir>
@@ -20,8 +21,9 @@ namespace app {
 
 namespace {
 
-// Where a signal handler may read them: each signal's line.
-char signalLines[NSIG][160];
+// Where a signal handler may read them: each signal's line, made beforehand in the spoken
+// language.
+char signalLines[NSIG][256];
 // Where endRun() writes its line: stderr, or what stands for it while that is quiet.
 volatile sig_atomic_t errorOutput = STDERR_FILENO;
 bool endsCleanly = false;
@@ -43,6 +45,12 @@ const char *nameOf(int signal)
     return "?";
 }
 
+void prepareLine(int signal, const QString &line)
+{
+    qstrncpy(signalLines[signal], (QStringLiteral("falorys: ") + line + u'\n').toUtf8().constData(),
+             sizeof signalLines[signal]);
+}
+
 extern "C" void endOnSignal(int signal)
 {
     endRun(signalLines[signal]);
@@ -56,11 +64,12 @@ void endCleanlyOnSignals()
     constexpr rlim_t kFewestFiles = 8;
     struct rlimit files;
     if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < kFewestFiles) {
-        std::snprintf(signalLines[0], sizeof signalLines[0],
-                      "falorys: za mało dozwolonych otwartych plików (ulimit -n %llu, potrzeba "
-                      "co najmniej %llu); nic nie zapisano\n",
-                      static_cast<unsigned long long>(files.rlim_cur),
-                      static_cast<unsigned long long>(kFewestFiles));
+        prepareLine(0,
+                    translate("Ending",
+                              "za mało dozwolonych otwartych plików (ulimit -n %1, "
+                              "potrzeba co najmniej %2); nic nie zapisano")
+                        .arg(files.rlim_cur)
+                        .arg(kFewestFiles));
         endRun(signalLines[0]);
     }
     std::signal(SIGXFSZ, SIG_IGN);
@@ -75,8 +84,9 @@ void endCleanlyOnSignals()
     action.sa_flags = SA_ONSTACK;
     sigfillset(&action.sa_mask);
     for (const int signal : kEndingSignals) {
-        std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                      "falorys: przerwano sygnałem %s; nic nie zapisano\n", nameOf(signal));
+        prepareLine(signal,
+                    translate("Ending", "przerwano sygnałem %1; nic nie zapisano")
+                        .arg(QLatin1String(nameOf(signal))));
         struct sigaction before;
         // One the starting shell ignores (nohup) stays ignored.
         if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
@@ -84,13 +94,15 @@ void endCleanlyOnSignals()
     }
     for (const int signal : kCrashSignals) {
         if (limited)
-            std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: zabrakło pamięci (ulimit -v %llu MB, %s); nic nie "
-                          "zapisano\n",
-                          static_cast<unsigned long long>(memory.rlim_cur >> 20), nameOf(signal));
+            prepareLine(
+                signal,
+                translate("Ending", "zabrakło pamięci (ulimit -v %1 MB, %2); nic nie zapisano")
+                    .arg(memory.rlim_cur >> 20)
+                    .arg(QLatin1String(nameOf(signal))));
         else
-            std::snprintf(signalLines[signal], sizeof signalLines[signal],
-                          "falorys: błąd programu (%s); nic nie zapisano\n", nameOf(signal));
+            prepareLine(signal,
+                        translate("Ending", "błąd programu (%1); nic nie zapisano")
+                            .arg(QLatin1String(nameOf(signal))));
         sigaction(signal, &action, nullptr);
     }
     endsCleanly = true;

@@ -6,6 +6,7 @@
 // heap's lock) is used after.
 #include "run_leftovers.h"
 
+#include "language.h"
 #include "leftover_paths.h"
 #include "standard_streams.h"
 
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cwchar>
+#include <string>
 
 namespace app {
 
@@ -25,6 +27,8 @@ namespace {
 enum Phase { Running, Held, Ending };
 std::atomic<int> phase {Running};
 HANDLE programThread = nullptr;
+// Each event's line, made beforehand in the spoken language: Ctrl+C, Ctrl+Break, a closed console.
+std::wstring eventLines[3];
 
 void removeLeftovers()
 {
@@ -64,12 +68,10 @@ BOOL WINAPI endOnConsoleEvent(DWORD event)
     context.ContextFlags = CONTEXT_CONTROL;
     GetThreadContext(programThread, &context); // returns once the thread has stopped
     removeLeftovers();
-    tellWithoutHeap(event == CTRL_C_EVENT ? L"falorys: przerwano (Ctrl+C); nic nie zapisano\n"
-                        : event == CTRL_BREAK_EVENT
-                        ? L"falorys: przerwano (Ctrl+Break); nic nie "
-                          L"zapisano\n"
-                        : L"falorys: przerwano, bo zamknięto konsolę; nic "
-                          L"nie zapisano\n");
+    tellWithoutHeap(eventLines[event == CTRL_C_EVENT           ? 0
+                                   : event == CTRL_BREAK_EVENT ? 1
+                                                               : 2]
+                        .c_str());
     TerminateProcess(GetCurrentProcess(), 1);
     return TRUE;
 }
@@ -80,6 +82,13 @@ void endCleanlyOnSignals()
 {
     DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &programThread, 0,
                     FALSE, DUPLICATE_SAME_ACCESS);
+    const QString lines[] = {
+        translate("Ending", "przerwano (Ctrl+C); nic nie zapisano"),
+        translate("Ending", "przerwano (Ctrl+Break); nic nie zapisano"),
+        translate("Ending", "przerwano, bo zamknięto konsolę; nic nie zapisano"),
+    };
+    for (int i = 0; i < 3; ++i)
+        eventLines[i] = (QStringLiteral("falorys: ") + lines[i] + u'\n').toStdWString();
     SetConsoleCtrlHandler(endOnConsoleEvent, TRUE);
 }
 

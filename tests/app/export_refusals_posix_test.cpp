@@ -370,6 +370,11 @@ TEST(PatternOutput, SignalsAndLimitsEndWithOneLineAndLeaveNothing)
         {"ulimit -v 86016; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
         {"ulimit -v 92160; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
         {"ulimit -n 5; $F --export-png a.png --export-csv a.csv", -1, "falorys: ", wholeOrNone},
+        // Made beforehand, the last line speaks the program's language too.
+        {"ulimit -n 5; $F --lang en --export-csv a.csv", 1,
+         "falorys: too few open files allowed (ulimit -n 5, at least 8 needed); nothing was "
+         "written\n",
+         "[ -z \"$(ls)\" ]"},
     };
     expectRuns(runs);
 }
