@@ -19,7 +19,8 @@ for locale in pl_PL.UTF-8 en_US.UTF-8 de_DE.UTF-8 C ar_EG.UTF-8; do
             fail "$locale is not generated (scripts/install-deps.sh generates it)"
     fi
     program_stderr=$work/stderr-$locale
-    start_program env LC_ALL="$locale" LANG="$locale"
+    # The interface in Polish under each (LANGUAGE); the locale still writes the numbers.
+    start_program env LC_ALL="$locale" LANG="$locale" LANGUAGE=pl
     wait_for_centre 7A00FF
     shoot_client "$locale"
     expect_pixel "$locale" 8 140 1A0036 "$locale: strip edge at 380 nm"
