@@ -79,6 +79,8 @@ cy=0
 # and menu_y (the row of the menu bar's titles). Its standard error goes to $program_stderr
 # when that is set.
 program_args=()
+# The main window's title, as xdotool searches for it.
+title='^Falorys \(dwie szczeliny\)$'
 # The presentation size the window is expected at: its client area is 632 x 434 times this.
 scale=1
 start_program() { # [prefix...]
@@ -88,7 +90,7 @@ start_program() { # [prefix...]
         "$@" "$falorys" "${program_args[@]}" &
     fi
     pid=$!
-    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Falorys \(dwie szczeliny\)$' |
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" |
         head -n 1) || fail "the main window did not appear"
     local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$wid")"

@@ -21,7 +21,7 @@ export HOME=$work # the file dialog keeps its state in the user's settings
 # and then while the old process's windows go: it is tried again.
 find_window() {
     for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name '^Falorys \(dwie szczeliny\)$' 2>/dev/null |
+        wid=$(xdotool search --onlyvisible --name "$title" 2>/dev/null |
             head -n 1) && [ -n "$wid" ] && pid=$(xdotool getwindowpid "$wid" 2>/dev/null) &&
             return 0
         sleep 0.1
@@ -91,7 +91,7 @@ measure() {
     local X Y WIDTH HEIGHT dialog
     geometry "$(popup)"
     xdotool mousemove $((X + 20 * scale)) $((Y + HEIGHT / 2)) click 1
-    dialog=$(window_named 'Zapisz obraz') || fail "\"Zapisz obraz…\" opened no dialog"
+    dialog=$(window_named "$save_title") || fail "\"$save_title…\" opened no dialog"
     sleep 0.5
     geometry "$dialog"
     echo "dialog $WIDTH $HEIGHT"
@@ -99,7 +99,7 @@ measure() {
     # (a search can fail while another window is being destroyed).
     local misses=0
     for _ in $(seq 30); do
-        if xdotool search --onlyvisible --name '^Zapisz obraz$' >/dev/null 2>&1; then
+        if xdotool search --onlyvisible --name "^$save_title\$" >/dev/null 2>&1; then
             misses=0
             xdotool windowfocus --sync "$dialog" key Escape 2>/dev/null || true
         else
@@ -139,8 +139,10 @@ wait_for_scale "$fits" "--scale fit"
 xdotool mousemove $((cx + 20 * scale)) "$menu_y" click 1
 wait_for_exit 1 "Koniec"
 
-# --- 1x at 381 nm and "a <<", then Ctrl+Plus twice, stopping at what fits.
-program_args=()
+# --- 1x at 381 nm and "a <<", then Ctrl+Plus twice, stopping at what fits; in English, which
+# each new process keeps.
+program_args=(--lang en)
+title='^Falorys \(two slits\)$' save_title='Save picture'
 scale=1
 start_program
 started=$pid
