@@ -25,6 +25,8 @@ struct FileIdentity
     bool operator==(const FileIdentity &o) const { return volume == o.volume && index == o.index; }
 };
 
+extern const char kSeparator; ///< between a folder and a name in it
+
 /** A descriptor or a HANDLE; -1 is neither (INVALID_HANDLE_VALUE is -1 too). */
 using NativeFile = qintptr;
 constexpr NativeFile kNoFile = -1;
@@ -48,6 +50,11 @@ struct PendingFile::State
     NativeFile file = kNoFile;
 
     bool exists() const { return kind != FileKind::Absent; }
+    /** The path of `name` in the target's folder (a root such as "/" or "C:\\" ends with one). */
+    QByteArray inFolder(const QByteArray &name) const
+    {
+        return folder.endsWith(kSeparator) ? folder + name : folder + kSeparator + name;
+    }
     void dropTemporary();
     ~State();
 };
@@ -58,14 +65,15 @@ constexpr int kOverSizeLimit = -2; ///< EFBIG, from the run's own limit (ulimit 
 
 /** Fills in what State holds of the target, up to folderIdentity; a refusal of its own. */
 QString locate(const QByteArray &path, PendingFile::State &s);
-QByteArray pathInFolder(const PendingFile::State &s, const QByteArray &name);
-/** Makes `name` new as s.file (EEXIST when taken), with an existing target's owner and mode. */
-int createFile(PendingFile::State &s, const QByteArray &name);
-/** Opens the target itself as s.file, and tells which file that turned out to be. */
-int openTarget(PendingFile::State &s, FileIdentity &opened);
+/**
+ * Opens `name` in the target's folder as s.file and tells which file that is: the target itself
+ * as it stands, any other name as a new file (EEXIST when taken) with the target's owner and mode.
+ */
+int openFile(PendingFile::State &s, const QByteArray &name, FileIdentity &opened);
 /** Room for `size` bytes where the system can reserve it, keeping what the file holds. */
 int reserve(NativeFile file, qsizetype size);
-/** All of `bytes` from the file's start, flushed to the disk; with `cut`, nothing after. */
+/** All of `bytes` from the start of a file opened for them, flushed to the disk; with `cut`,
+    nothing after. */
 int writeWhole(NativeFile file, const QByteArray &bytes, bool cut);
 int closeFile(NativeFile &file);
 /** Puts s.temporary (cleared once renamed) under the target's name, the name to the disk. */

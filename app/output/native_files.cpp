@@ -16,20 +16,17 @@ namespace app {
 
 namespace {
 
-QString kindReason(FileKind kind)
-{
-    static const char *const reasons[] = {
-        "",
-        "",
-        QT_TRANSLATE_NOOP("Files", "to folder, a nie zwykły plik"),
-        QT_TRANSLATE_NOOP("Files", "to urządzenie, a nie zwykły plik"),
-        QT_TRANSLATE_NOOP("Files", "to potok nazwany (FIFO), a nie zwykły plik"),
-        QT_TRANSLATE_NOOP("Files", "to potok nazwany, a nie zwykły plik"),
-        QT_TRANSLATE_NOOP("Files", "to gniazdo, a nie zwykły plik"),
-    };
-    return kind == FileKind::Other ? translate("Files", "to nie jest zwykły plik")
-                                   : translate("Files", reasons[int(kind)]);
-}
+// Why an existing file of each kind is not written.
+const char *const kKindReasons[] = {
+    "",
+    "",
+    QT_TRANSLATE_NOOP("Files", "to folder, a nie zwykły plik"),
+    QT_TRANSLATE_NOOP("Files", "to urządzenie, a nie zwykły plik"),
+    QT_TRANSLATE_NOOP("Files", "to potok nazwany (FIFO), a nie zwykły plik"),
+    QT_TRANSLATE_NOOP("Files", "to potok nazwany, a nie zwykły plik"),
+    QT_TRANSLATE_NOOP("Files", "to gniazdo, a nie zwykły plik"),
+    QT_TRANSLATE_NOOP("Files", "to nie jest zwykły plik"),
+};
 
 QString reason(int error)
 {
@@ -83,11 +80,10 @@ QString PendingFile::check(const QByteArray &path)
         return problem;
     if (s.name.isEmpty())
         return translate("Files", "%1 to folder, a nie nazwa pliku").arg(quoted(path));
-    if (s.exists() && s.kind != FileKind::Regular)
-        return kindReason(s.kind);
-    if (s.exists() && s.writeError == EACCES)
-        return translate("Files", "plik jest tylko do odczytu");
-    return s.exists() ? reason(s.writeError) : QString();
+    if (s.kind != FileKind::Absent && s.kind != FileKind::Regular)
+        return translate("Files", kKindReasons[int(s.kind)]);
+    return s.writeError == EACCES ? translate("Files", "plik jest tylko do odczytu")
+                                  : reason(s.writeError);
 }
 
 QString PendingFile::open(const QByteArray &path)
@@ -96,36 +92,30 @@ QString PendingFile::open(const QByteArray &path)
         return problem;
     State &s = *m_state;
     // Another name of the same file would be left with the old bytes.
-    s.inPlace = s.exists() && s.target.links > 1;
-    // A name of fixed length, so that the longest allowed target name still fits.
-    for (int attempt = 0; attempt < 100 && !s.inPlace && s.file == kNoFile; ++attempt) {
+    int error = s.exists() && s.target.links > 1 ? kOwnerNotKept : EEXIST;
+    FileIdentity opened;
+    // A short name of its own, so that the longest allowed target name still fits.
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         const QByteArray name =
             ".falorys-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         // Known to endRun() before it exists: the run may be ended the moment it does.
-        s.leftover.emplace(pathInFolder(s, name));
-        const int error = createFile(s, name);
-        if (s.file == kNoFile)
-            s.leftover.reset();
-        else
+        s.leftover.emplace(s.inFolder(name));
+        error = openFile(s, name, opened);
+        if (s.file != kNoFile)
             s.temporary = name;
-        if (error == kOwnerNotKept) // then the old file is written instead
+        if (error != 0)
             s.dropTemporary();
-        if (error == 0)
-            continue;
-        // A file its user may write in a folder they may not is written in place.
-        s.inPlace = error == kOwnerNotKept || ((error == EACCES || error == EPERM) && s.exists());
-        if ((error == EACCES || error == EPERM) && !s.inPlace)
-            return translate("Files", "brak uprawnień do zapisu w folderze %1")
-                .arg(quoted(s.folder));
-        if (error != EEXIST && !s.inPlace)
-            return systemErrorReason(error);
     }
-    FileIdentity opened;
-    if (const int error = s.inPlace ? openTarget(s, opened) : 0)
-        return systemErrorReason(error);
-    if (s.inPlace && !(opened == s.target))
+    // Where the new file could not have the old one's owner, or its user may write the file in a
+    // folder they may not, the old file is written instead.
+    s.inPlace = s.exists() && (error == kOwnerNotKept || error == EACCES || error == EPERM);
+    if (!s.inPlace && (error == EACCES || error == EPERM))
+        return translate("Files", "brak uprawnień do zapisu w folderze %1").arg(quoted(s.folder));
+    if (s.inPlace)
+        error = openFile(s, s.name, opened);
+    if (s.inPlace && error == 0 && !(opened == s.target))
         return translate("Files", "plik zmienił się w trakcie zapisu");
-    return s.file == kNoFile ? systemErrorReason(EEXIST) : QString();
+    return reason(error);
 }
 
 bool PendingFile::isStandardOutput() const

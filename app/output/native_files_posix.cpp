@@ -7,6 +7,7 @@
 #include "system_error.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 
 namespace app {
 
+const char kSeparator = '/';
 const bool kCaseBlindNames = false;
 
 namespace {
@@ -35,37 +37,12 @@ FileIdentity identityOf(const struct stat &st)
 
 FileKind kindOf(mode_t mode)
 {
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return FileKind::Device;
-    return S_ISREG(mode) ? FileKind::Regular
-        : S_ISDIR(mode)  ? FileKind::Folder
-        : S_ISFIFO(mode) ? FileKind::Fifo
-        : S_ISSOCK(mode) ? FileKind::Socket
-                         : FileKind::Other;
-}
-
-/**
- * The kernel's rule for links in a folder anyone may write to and only owners may delete from
- * (/tmp): follow one only when it is the follower's or the folder owner's.
- */
-bool mayFollow(int folder, const struct stat &link)
-{
-    struct stat f;
-    if (::fstat(folder, &f) != 0)
-        return false;
-    const bool shared = (f.st_mode & S_ISVTX) && (f.st_mode & S_IWOTH);
-    return !shared || link.st_uid == ::geteuid() || link.st_uid == f.st_uid;
-}
-
-QByteArray linkTarget(int folder, const QByteArray &name)
-{
-    QByteArray target(256, Qt::Uninitialized);
-    for (;;) {
-        const ssize_t n = ::readlinkat(folder, name.constData(), target.data(), target.size());
-        if (n < target.size())
-            return n < 0 ? QByteArray() : target.left(n);
-        target.resize(target.size() * 2);
-    }
+    return S_ISREG(mode)                 ? FileKind::Regular
+        : S_ISDIR(mode)                  ? FileKind::Folder
+        : S_ISCHR(mode) || S_ISBLK(mode) ? FileKind::Device
+        : S_ISFIFO(mode)                 ? FileKind::Fifo
+        : S_ISSOCK(mode)                 ? FileKind::Socket
+                                         : FileKind::Other;
 }
 
 /** errno where `failed`, told apart when it is the run's own file size limit. */
@@ -94,6 +71,7 @@ QString locate(const QByteArray &path, PendingFile::State &s)
     // The folders on the way are the kernel's to resolve; a link in the last place is followed
     // here, judged in the folder it lies in, so that the file it names is the one replaced.
     QByteArray wanted = path;
+    struct stat folder;
     for (int links = 0;; ++links) {
         const qsizetype slash = wanted.lastIndexOf('/');
         s.folder = slash < 0 ? "." : slash == 0 ? "/" : wanted.left(slash);
@@ -103,25 +81,27 @@ QString locate(const QByteArray &path, PendingFile::State &s)
         if (s.name.isEmpty())
             return {};
         closeFile(s.folderHandle);
-        const int folder = ::open(s.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if ((s.folderHandle = folder) < 0)
+        const int dir = ::open(s.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if ((s.folderHandle = dir) < 0 || ::fstat(dir, &folder) != 0)
             return folderReason(errno, s.folder);
-        if (::fstatat(folder, s.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(dir, s.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return systemErrorReason(errno);
             break;
         }
         if (!S_ISLNK(st.st_mode)) {
-            s.held = ::openat(folder, s.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+            s.held = ::openat(dir, s.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
             if (s.held < 0 || ::fstat(int(s.held), &st) != 0)
                 return systemErrorReason(errno);
             s.target = identityOf(st);
             s.kind = kindOf(st.st_mode);
-            s.writeError =
-                lastError(::faccessat(folder, s.name.constData(), W_OK, AT_EACCESS) != 0);
+            s.writeError = lastError(::faccessat(dir, s.name.constData(), W_OK, AT_EACCESS) != 0);
             break;
         }
-        if (!mayFollow(folder, st))
+        // The kernel's rule for links in a folder anyone may write to and only owners may delete
+        // from (/tmp): follow one only when it is the follower's or the folder owner's.
+        const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+        if (shared && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
             return translate("Files",
                              "%1 to dowiązanie symboliczne innego użytkownika w folderze, "
                              "do którego każdy może pisać; program za nim nie podąża")
@@ -129,49 +109,39 @@ QString locate(const QByteArray &path, PendingFile::State &s)
         if (links == kMaxLinks)
             return translate("Files", "dowiązania symboliczne na ścieżce %1 tworzą pętlę")
                 .arg(quoted(path));
-        const QByteArray target = linkTarget(folder, s.name);
-        if (target.isEmpty())
+        // A link's text is shorter than PATH_MAX, as the kernel keeps it.
+        char target[PATH_MAX];
+        const ssize_t length = ::readlinkat(dir, s.name.constData(), target, sizeof target);
+        if (length < 0)
             return systemErrorReason(errno);
-        wanted = target.startsWith('/') ? target : pathInFolder(s, target);
+        const QByteArray text(target, length);
+        wanted = text.startsWith('/') ? text : s.inFolder(text);
     }
+    s.folderIdentity = identityOf(folder);
     struct statfs fs;
-    if (::fstat(int(s.folderHandle), &st) != 0 || ::fstatfs(int(s.folderHandle), &fs) != 0)
+    if (::fstatfs(int(s.folderHandle), &fs) != 0)
         return systemErrorReason(errno);
-    s.folderIdentity = identityOf(st);
     if (fs.f_type == kProcFileSystem || fs.f_type == kSysFileSystem)
         return translate("Files", "to plik jądra systemu (/proc, /sys), a nie zwykły plik");
     return {};
 }
 
-QByteArray pathInFolder(const PendingFile::State &s, const QByteArray &name)
+int openFile(PendingFile::State &s, const QByteArray &name, FileIdentity &opened)
 {
-    return s.folder + '/' + name;
-}
-
-int createFile(PendingFile::State &s, const QByteArray &name)
-{
-    const int file = ::openat(int(s.folderHandle), name.constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if ((s.file = file) < 0 || !s.exists())
-        return file < 0 ? errno : 0;
-    struct stat made;
-    if (::fstat(file, &made) != 0)
-        return errno;
-    // Owner, group and mode; setgid too, which fchown clears.
-    if ((made.st_uid != s.target.owner || made.st_gid != s.target.group)
-        && ::fchown(file, s.target.owner, s.target.group) != 0)
-        return kOwnerNotKept;
-    return lastError(::fchmod(file, s.target.mode & 07777) != 0);
-}
-
-int openTarget(PendingFile::State &s, FileIdentity &opened)
-{
-    s.file = ::openat(int(s.folderHandle), s.name.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    const bool target = name == s.name;
+    s.file = ::openat(int(s.folderHandle), name.constData(),
+                      O_WRONLY | O_CLOEXEC | (target ? O_NOFOLLOW : O_CREAT | O_EXCL), 0666);
     struct stat st;
     if (s.file < 0 || ::fstat(int(s.file), &st) != 0)
         return errno;
     opened = identityOf(st);
-    return 0;
+    if (target || !s.exists())
+        return 0;
+    // Owner, group and mode; setgid too, which fchown clears.
+    if ((st.st_uid != s.target.owner || st.st_gid != s.target.group)
+        && ::fchown(int(s.file), s.target.owner, s.target.group) != 0)
+        return kOwnerNotKept;
+    return lastError(::fchmod(int(s.file), s.target.mode & 07777) != 0);
 }
 
 int reserve(NativeFile file, qsizetype size)

@@ -7,8 +7,6 @@
 #include "system_error.h"
 #include "windows_calls.h"
 
-#include <QRegularExpression>
-
 #include <windows.h>
 
 #include <cerrno>
@@ -17,6 +15,7 @@
 
 namespace app {
 
+const char kSeparator = '\\';
 const bool kCaseBlindNames = true;
 
 namespace {
@@ -72,12 +71,13 @@ int identify(const QByteArray &path, FileKind &kind, FileIdentity &identity, QSt
         : type != FILE_TYPE_DISK                           ? FileKind::Device
         : info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Folder
                                                            : FileKind::Regular;
+    // \\?\C:\... and \\?\UNC\server\... as the paths the program was given are written.
     real = length > 0 && length < std::size(buffer) ? QString::fromWCharArray(buffer, int(length))
                                                     : QString();
     if (real.startsWith(QLatin1String("\\\\?\\UNC\\")))
-        real = QStringLiteral("\\\\") + real.mid(8);
+        real.remove(2, 6);
     else if (real.startsWith(QLatin1String("\\\\?\\")))
-        real = real.mid(4);
+        real.remove(0, 4);
     return type == FILE_TYPE_DISK ? error : 0;
 }
 
@@ -85,28 +85,23 @@ int identify(const QByteArray &path, FileKind &kind, FileIdentity &identity, QSt
 
 QString locate(const QByteArray &path, PendingFile::State &s)
 {
-    // CON, NUL, COM1, \\.\PhysicalDrive0...: devices, in every folder, whatever follows a dot.
-    static const QRegularExpression device(
-        QStringLiteral(
-            R"(^(\\\\|//)\.[\\/]|(^|[\\/:])\s*(CON|PRN|AUX|NUL|CONIN\$|CONOUT\$|COM[1-9])"
-            R"(|LPT[1-9])\s*(\.[^\\/]*)?$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QString given = QString::fromUtf8(path);
-    if (device.match(given).hasMatch()) {
-        s.name = path;
-        s.kind = FileKind::Device;
-        return {};
-    }
-    if (given.endsWith(u'/') || given.endsWith(u'\\'))
+    if (path.endsWith('/') || path.endsWith('\\'))
         return {}; // no name
-    // The name as the system reads it: absolute, "." and ".." gone, and trailing dots and
-    // spaces dropped ("a.csv." and "a.csv " are a.csv).
+    // The name as the system reads it: absolute, "." and ".." gone, trailing dots and spaces
+    // dropped ("a.csv." and "a.csv " are a.csv), and a device in every folder (CON, NUL.txt,
+    // COM1) as \\.\NUL, where \\.\PhysicalDrive0 and its like stay.
     wchar_t full[MAX_PATH * 4];
     const DWORD length =
         GetFullPathNameW(wide(path).c_str(), DWORD(std::size(full)), full, nullptr);
     if (length == 0 || length >= std::size(full))
         return systemErrorReason(length == 0 ? lastErrorNumber() : ENAMETOOLONG);
-    split(QString::fromWCharArray(full, int(length)), s);
+    const QString given = QString::fromWCharArray(full, int(length));
+    if (given.startsWith(QLatin1String("\\\\.\\"))) {
+        s.name = path;
+        s.kind = FileKind::Device;
+        return {};
+    }
+    split(given, s);
     // Checked before writing: the temporary file's short name would fail only at the very end.
     if (QString::fromUtf8(s.name).size() > kLongestName)
         return systemErrorReason(ENAMETOOLONG);
@@ -116,37 +111,26 @@ QString locate(const QByteArray &path, PendingFile::State &s)
         return folderReason(error, s.folder);
     if (folder != FileKind::Folder)
         return folderReason(ENOTDIR, s.folder);
-    const int error = identify(pathInFolder(s, s.name), s.kind, s.target, real);
-    if (error == ENOENT)
-        s.kind = FileKind::Absent;
-    else if (error != 0)
+    real.clear();
+    // Where a link leads: the new file is made beside the file it names.
+    const int error = identify(s.inFolder(s.name), s.kind, s.target, real);
+    if (error != 0 && error != ENOENT)
         return systemErrorReason(error);
-    else if (!real.isEmpty())
+    if (!real.isEmpty())
         split(real, s);
     s.writeError = s.target.mode & FILE_ATTRIBUTE_READONLY ? EACCES : 0;
     return {};
 }
 
-QByteArray pathInFolder(const PendingFile::State &s, const QByteArray &name)
+int openFile(PendingFile::State &s, const QByteArray &name, FileIdentity &opened)
 {
-    return s.folder.endsWith('\\') ? s.folder + name : s.folder + '\\' + name;
-}
-
-int createFile(PendingFile::State &s, const QByteArray &name)
-{
-    // Others may delete it: a console's Ctrl+C ends the run from another thread. ReplaceFileW
-    // gives it the replaced file's rights, or fails.
-    s.file = NativeFile(CreateFileW(wide(pathInFolder(s, name)).c_str(), GENERIC_WRITE,
-                                    FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
-    return lastError(s.file == kNoFile);
-}
-
-int openTarget(PendingFile::State &s, FileIdentity &opened)
-{
-    s.file = NativeFile(CreateFileW(wide(pathInFolder(s, s.name)).c_str(), GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // The new file, others may delete: a console's Ctrl+C ends the run from another thread.
+    // ReplaceFileW gives it the replaced file's rights, or fails.
+    const bool target = name == s.name;
+    s.file = NativeFile(CreateFileW(
+        wide(s.inFolder(name)).c_str(), GENERIC_WRITE,
+        target ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : FILE_SHARE_DELETE,
+        nullptr, target ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (s.file == kNoFile || !GetFileInformationByHandle(handleOf(s.file), &info))
         return lastErrorNumber();
@@ -168,9 +152,6 @@ int reserve(NativeFile file, qsizetype size)
 int writeWhole(NativeFile file, const QByteArray &bytes, bool cut)
 {
     const HANDLE handle = handleOf(file);
-    const LARGE_INTEGER start = {};
-    if (!SetFilePointerEx(handle, start, nullptr, FILE_BEGIN))
-        return lastErrorNumber();
     const int error = writeAllTo(handle, bytes);
     return error ? error : lastError((cut && !SetEndOfFile(handle)) || !FlushFileBuffers(handle));
 }
@@ -183,8 +164,8 @@ int closeFile(NativeFile &file)
 
 int renameOver(PendingFile::State &s)
 {
-    const std::wstring target = wide(pathInFolder(s, s.name));
-    const std::wstring temporary = wide(pathInFolder(s, s.temporary));
+    const std::wstring target = wide(s.inFolder(s.name));
+    const std::wstring temporary = wide(s.inFolder(s.temporary));
     // A replaced file keeps its attributes (hidden, archive: set here, as ReplaceFileW leaves
     // the new file's).
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
@@ -202,7 +183,7 @@ int renameOver(PendingFile::State &s)
 
 void removeTemporary(const PendingFile::State &s)
 {
-    DeleteFileW(wide(pathInFolder(s, s.temporary)).c_str());
+    DeleteFileW(wide(s.inFolder(s.temporary)).c_str());
 }
 
 } // namespace app
