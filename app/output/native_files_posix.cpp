@@ -128,9 +128,10 @@ QString locate(const QByteArray &path, PendingFile::State &s)
 
 int openFile(PendingFile::State &s, const QByteArray &name, FileIdentity &opened)
 {
+    // The target itself without waiting, should a FIFO have taken its place since it was checked.
     const bool target = name == s.name;
-    s.file = ::openat(int(s.folderHandle), name.constData(),
-                      O_WRONLY | O_CLOEXEC | (target ? O_NOFOLLOW : O_CREAT | O_EXCL), 0666);
+    const int flags = target ? O_NOFOLLOW | O_NONBLOCK : O_CREAT | O_EXCL;
+    s.file = ::openat(int(s.folderHandle), name.constData(), O_WRONLY | O_CLOEXEC | flags, 0666);
     struct stat st;
     if (s.file < 0 || ::fstat(int(s.file), &st) != 0)
         return errno;

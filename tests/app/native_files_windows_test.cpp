@@ -53,3 +53,14 @@ TEST(FileSaving, NamesWindowsTakesAsOneAreOneFile)
         failure->reason,
         QStringLiteral("folder „%1\\brak” nie istnieje").arg(QDir::toNativeSeparators(dir.path())));
 }
+
+TEST(FileSaving, WindowsDevicesAreNeverWritten)
+{
+    // Device names the system reads as such in any folder, and the device namespace itself.
+    for (const char *device : {"NUL", "con", "COM1", "\\\\.\\PhysicalDrive0", "//./nul"}) {
+        const app::FileContent file {device, "x"};
+        const auto failure = app::saveWhole({&file, 1});
+        ASSERT_TRUE(failure.has_value()) << device;
+        EXPECT_EQ(failure->reason, QStringLiteral("to urządzenie, a nie zwykły plik")) << device;
+    }
+}
