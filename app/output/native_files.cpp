@@ -91,7 +91,8 @@ QString PendingFile::open(const QByteArray &path)
     if (const QString problem = check(path); !problem.isEmpty() || m_state->toOutput)
         return problem;
     State &s = *m_state;
-    // Another name of the same file would be left with the old bytes.
+    // Another name of the same file would be left with the old bytes: it is written in place, as
+    // one whose owner the new file could not have.
     int error = s.exists() && s.target.links > 1 ? kOwnerNotKept : EEXIST;
     FileIdentity opened;
     // A short name of its own, so that the longest allowed target name still fits.
