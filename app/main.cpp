@@ -9,7 +9,6 @@
 #include "headless_platform.h"
 #include "language.h"
 #include "main_window.h"
-#include "page_scale_factor.h"
 #include "pattern_output.h"
 #include "presentation_scale.h"
 #include "presentation_zoom.h"
@@ -105,7 +104,6 @@ int main(int argc, char **argv)
     // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
     // application, which looks into it.
     app::RuntimeFolderForRun runtimeFolder(options.exports());
-    app::usePageScaleFactor();
     Application app(argc, argv);
     app.make();
     runtimeFolder.removeMade();

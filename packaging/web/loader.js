@@ -133,66 +133,80 @@
         };
     }
 
-    // Qt draws at its scale factor times the browser's pixel ratio (device pixels per CSS
-    // pixel, zoom included), and the browser resamples the canvas unless each of Qt's device
-    // pixels is one of the screen's. So the program draws at a whole ratio, the browser's
-    // rounded up (Qt's screen, the canvas, then holds at least the window's pixels, or Qt shows
-    // the window with its frame), on a canvas of exactly the window's device pixels.
+    // Qt draws at the browser's pixel ratio (device pixels per CSS pixel, zoom included), and
+    // the browser resamples the canvas unless each of Qt's device pixels is one of the
+    // screen's. So the program draws at a whole ratio, the browser's rounded up, on a canvas
+    // of the window's size (Qt's screen then holds just the window, or Qt shows its frame)
+    // stretched onto a stage of exactly the window's device pixels: the whole ratio in Qt's
+    // own pixels and the stretch in the browser's are both exact, whatever the zoom. (Qt 6.4's
+    // own scale factor cannot serve: it takes the mouse only where the window's native pixels
+    // are within its logical size, so a factor above 1 leaves the right and bottom deaf.)
     let pixelRatio = 1;
     function chooseWholePixels() {
         const viewport = window.visualViewport;
         const zoomedOut = function () { return Math.min(1, viewport ? viewport.scale : 1); };
         pixelRatio = window.devicePixelRatio * zoomedOut();
         const whole = roundedUp(pixelRatio);
-        const size = [windowWidth, windowHeight];
-        const device = size.map(function (length) { return length * whole; });
-        stage.style.width = device[0] / pixelRatio + 'px';
-        stage.style.height = device[1] / pixelRatio + 'px';
+        stage.style.width = windowWidth * whole / pixelRatio + 'px';
+        stage.style.height = windowHeight * whole / pixelRatio + 'px';
         alignStage();
-        // Qt's screen is the canvas's CSS size in whole pixels (its native ones), which it
-        // multiplies by the ratio it is told and cuts to whole pixels for the area it composes
-        // the windows in. So it is told a ratio a hair from the browser's that turns those into
-        // exactly the window's device pixels (a little above, for the cut), and the scale
-        // factor that makes it whole (falorysQtScaleFactor): the window then fills that area
-        // one to one. Where no such ratio fits, the browser's own: at most one column and one
-        // row of device pixels slip.
-        const rect = canvas.getBoundingClientRect();
-        const css = [rect.width, rect.height];
-        const native = css.map(Math.round);
-        let told = Math.max(device[0] / native[0], device[1] / native[1]) * (1 + 1e-9);
-        let factor = wholeFactor(whole, told);
-        const exact = [0, 1].every(function (i) {
-            return Math.floor(native[i] * told) === device[i] &&
-                   Math.round(css[i] * told) === device[i] &&
-                   Math.round(size[i] * factor) === native[i] &&
-                   Math.round(native[i] / factor) === size[i];
-        });
-        if (!exact) {
-            told = pixelRatio;
-            factor = wholeFactor(whole, told);
-        }
-        window.falorysQtScaleFactor = factor;
         Object.defineProperty(window, 'devicePixelRatio', {
             configurable: true,
-            get: function () { return told / zoomedOut(); },
+            get: function () { return whole / zoomedOut(); },
         });
-        // Qt sets the canvas's pixels to its CSS size times the ratio, which the browser cuts
-        // to a whole number: 915.99998 would lose the last row. Rounded instead.
-        for (const name of ['width', 'height']) {
-            const length = Object.getOwnPropertyDescriptor(HTMLCanvasElement.prototype, name);
-            Object.defineProperty(canvas, name, {
-                get: function () { return length.get.call(this); },
-                set: function (value) { length.set.call(this, Math.round(value)); },
-            });
-        }
-    }
-
-    // The factor whose product with ratio is whole, as Qt multiplies them: the quotient or
-    // the number one unit in the last place either side of it.
-    function wholeFactor(whole, ratio) {
-        const factor = whole / ratio;
-        const nearby = [factor, factor * (1 + Number.EPSILON), factor * (1 - Number.EPSILON / 2)];
-        return nearby.find(function (near) { return near * ratio === whole; }) || factor;
+        // The browser puts the canvas's box on whole device pixels before stretching it
+        // (458 pixels at 175 % would be 801.5), so the box is the nearest whole number of them
+        // and the stretch takes it to the stage. Qt is told the window's size, and gets
+        // every position in its pixels.
+        const qtSize = [windowWidth, windowHeight];
+        const box = qtSize.map(function (length) {
+            return Math.max(1, Math.round(length * pixelRatio)) / pixelRatio;
+        });
+        canvas.style.width = box[0] + 'px';
+        canvas.style.height = box[1] + 'px';
+        canvas.style.transformOrigin = '0 0';
+        canvas.style.transform = 'scale(' + qtSize[0] * whole / (box[0] * pixelRatio) + ', ' +
+                                 qtSize[1] * whole / (box[1] * pixelRatio) + ')';
+        // Qt measures the canvas with getBoundingClientRect, stretch included.
+        const boundingRect = HTMLElement.prototype.getBoundingClientRect;
+        canvas.getBoundingClientRect = function () {
+            const rect = boundingRect.call(this);
+            return new DOMRect(rect.x, rect.y, qtSize[0], qtSize[1]);
+        };
+        // Qt reads the mouse's position in the canvas's box (offsetX), and a touch's and the
+        // wheel's in the page from the canvas's corner (clientX): both are put in Qt's pixels
+        // before it reads them, each point once (a touch is listed in touches and in
+        // changedTouches).
+        const inQtPixels = new WeakSet();
+        const toQtPixels = function (point) {
+            if (inQtPixels.has(point))
+                return;
+            inQtPixels.add(point);
+            const rect = boundingRect.call(canvas);
+            const value = function (number) { return { configurable: true, value: number }; };
+            const fields = {
+                clientX: value(rect.left + (point.clientX - rect.left) * qtSize[0] / rect.width),
+                clientY: value(rect.top + (point.clientY - rect.top) * qtSize[1] / rect.height),
+            };
+            if ('offsetX' in point) {
+                fields.offsetX = value(point.offsetX * qtSize[0] / box[0]);
+                fields.offsetY = value(point.offsetY * qtSize[1] / box[1]);
+            }
+            Object.defineProperties(point, fields);
+        };
+        const onCanvas = function (event) {
+            if (event.target !== canvas)
+                return;
+            if (!event.touches)
+                toQtPixels(event);
+            else
+                Array.from(event.touches).concat(Array.from(event.changedTouches))
+                    .forEach(toQtPixels);
+        };
+        for (const name of ['pointerdown', 'pointermove', 'pointerup', 'pointerenter',
+                            'pointerleave', 'wheel', 'touchstart', 'touchmove', 'touchend',
+                            'touchcancel'])
+            window.addEventListener(name, onCanvas, { capture: true, passive: true });
     }
 
     // The page's room beside and the notice line above move the canvas: it is put back on
