@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Linux and the browser: the program carries the faces that stand for the classic ones, built in
-// from Debian's fonts-liberation2 and fonts-dejavu-core, and asks for them by their own names.
+// from Debian's fonts-liberation2 and fonts-dejavu-core (cut down to the characters the program
+// can draw, see CMakeLists.txt), and asks for them by their own names.
 // What else a machine has installed (or, in a browser, the lack of any font configuration) then
 // changes nothing in the text.
 #include "carried_faces.h"

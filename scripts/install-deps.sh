@@ -15,14 +15,15 @@ packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6
 # static Qt and of Google Benchmark come through apt.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis xz-utils ca-certificates)
 # Debian's emscripten (and its acorn, for a node that is not Debian's); the faces the program
-# carries, built into it; the browser and its driver for the browser's tests.
-web_packages=(emscripten node-acorn xz-utils fonts-liberation2 fonts-dejavu-core)
+# carries and fontTools, which cuts them down to the program's characters before they are built
+# in; the browser and its driver for the browser's tests.
+web_packages=(emscripten node-acorn xz-utils fonts-liberation2 fonts-dejavu-core fonttools)
 if [ "$mode" = windows ]; then
     packages+=("${windows_packages[@]}")
 elif [ "$mode" = web ]; then
     packages+=("${web_packages[@]}")
 else
-    packages+=(g++ pkg-config libgl-dev fonts-liberation2 fonts-dejavu-core fontconfig)
+    packages+=(g++ pkg-config libgl-dev fonts-liberation2 fonts-dejavu-core fonttools fontconfig)
 fi
 if [ "$mode" = all ]; then
     packages+=(

@@ -2,11 +2,14 @@
 // The readouts under the locale this process was started with (CTest runs it once for each of
 // several LC_ALL values): numbers carry that locale's decimal separator, and every readout stays
 // right of its label and inside the client area, at the narrowest and the widest settings.
+#include "font_mapping.h"
 #include "main_window_support.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTextLayout>
 
 #include <cstdlib>
 #include <map>
@@ -61,6 +64,16 @@ TEST(LocaleReadouts, SeparatorOfTheLocaleAndNoOverlap)
     TForm1 form;
     showAndPaint(form);
     EXPECT_EQ(form.decimalSeparator(), separator);
+    {
+        // Drawn from a face that has it, not as the box of a missing glyph.
+        drawing::Font readoutFont {QStringLiteral("Arial"), -12};
+        QTextLayout layout(QString(separator), drawing::toQFont(readoutFont));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns())
+            EXPECT_FALSE(run.glyphIndexes().contains(0)) << "no face has the separator";
+    }
 
     const QRgb face = drawing::systemColoursOf(form.palette()).face;
     const QString s(separator);
