@@ -29,14 +29,16 @@ struct CarriedFile
 };
 
 // Only the faces the program shows. The regular ones are all needed by the first paint; the bold
-// one is made known to Qt when first asked for, by a dialog.
+// one is made known to Qt when first asked for, by a dialog. Each is built in under a family name
+// of its own: asked for by the original name, Qt may draw from an installed file of that name.
 std::array<CarriedFile, 4> carriedFiles {{
-    {QLatin1StringView("Liberation Sans"), false,
+    {QLatin1StringView("Falorys Liberation Sans"), false,
      QLatin1StringView(":/fonts/LiberationSans-Regular.ttf")},
-    {QLatin1StringView("Liberation Serif"), false,
+    {QLatin1StringView("Falorys Liberation Serif"), false,
      QLatin1StringView(":/fonts/LiberationSerif-Regular.ttf")},
-    {QLatin1StringView("DejaVu Sans"), false, QLatin1StringView(":/fonts/DejaVuSans.ttf")},
-    {QLatin1StringView("DejaVu Sans"), true, QLatin1StringView(":/fonts/DejaVuSans-Bold.ttf")},
+    {QLatin1StringView("Falorys DejaVu Sans"), false, QLatin1StringView(":/fonts/DejaVuSans.ttf")},
+    {QLatin1StringView("Falorys DejaVu Sans"), true,
+     QLatin1StringView(":/fonts/DejaVuSans-Bold.ttf")},
 }};
 
 struct Substitution
@@ -48,16 +50,16 @@ struct Substitution
 // What fontconfig makes of the classic faces on a Debian machine with nothing but the two font
 // packages; the Symbol face takes a serif face with Greek letters. No name is the default face.
 constexpr Substitution kSubstitutions[] = {
-    {QLatin1StringView("Arial"), QLatin1StringView("Liberation Sans")},
-    {QLatin1StringView("Times New Roman"), QLatin1StringView("Liberation Serif")},
-    {QLatin1StringView("Symbol"), QLatin1StringView("Liberation Serif")},
-    {QLatin1StringView("MS Sans Serif"), QLatin1StringView("DejaVu Sans")},
-    {QLatin1StringView("MS Shell Dlg"), QLatin1StringView("DejaVu Sans")},
-    {QLatin1StringView("Verdana"), QLatin1StringView("DejaVu Sans")},
-    {QLatin1StringView(""), QLatin1StringView("DejaVu Sans")},
-    {QLatin1StringView("Liberation Sans"), QLatin1StringView("Liberation Sans")},
-    {QLatin1StringView("Liberation Serif"), QLatin1StringView("Liberation Serif")},
-    {QLatin1StringView("DejaVu Sans"), QLatin1StringView("DejaVu Sans")},
+    {QLatin1StringView("Arial"), QLatin1StringView("Falorys Liberation Sans")},
+    {QLatin1StringView("Times New Roman"), QLatin1StringView("Falorys Liberation Serif")},
+    {QLatin1StringView("Symbol"), QLatin1StringView("Falorys Liberation Serif")},
+    {QLatin1StringView("MS Sans Serif"), QLatin1StringView("Falorys DejaVu Sans")},
+    {QLatin1StringView("MS Shell Dlg"), QLatin1StringView("Falorys DejaVu Sans")},
+    {QLatin1StringView("Verdana"), QLatin1StringView("Falorys DejaVu Sans")},
+    {QLatin1StringView(""), QLatin1StringView("Falorys DejaVu Sans")},
+    {QLatin1StringView("Liberation Sans"), QLatin1StringView("Falorys Liberation Sans")},
+    {QLatin1StringView("Liberation Serif"), QLatin1StringView("Falorys Liberation Serif")},
+    {QLatin1StringView("DejaVu Sans"), QLatin1StringView("Falorys DejaVu Sans")},
 };
 
 bool registered(CarriedFile &file)

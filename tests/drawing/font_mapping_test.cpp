@@ -54,7 +54,7 @@ TEST(FontMapping, OnlyTheSymbolFaceShowsGreek)
     const QFontMetrics metrics(greek);
     for (QChar letter : QStringLiteral("αβλπθ"))
         EXPECT_TRUE(metrics.inFont(letter)) << "U+" << std::hex << int(letter.unicode());
-    EXPECT_TRUE(QFontInfo(greek).family() == QStringLiteral("Liberation Serif")
+    EXPECT_TRUE(QFontInfo(greek).family().endsWith(QStringLiteral("Liberation Serif"))
                 || QFontInfo(greek).family() == QStringLiteral("DejaVu Serif"))
         << QFontInfo(greek).family().toStdString();
 }
@@ -72,10 +72,11 @@ TEST(FontMapping, FacesResolveToTheirInstalledTwins)
         {"MS Sans Serif", "DejaVu Sans"},
         {"Verdana", "DejaVu Sans"},
     };
+    // The carried faces have names of their own: "Falorys Liberation Sans" and so on.
     for (const Case &c : cases) {
         SCOPED_TRACE(c.face);
-        EXPECT_EQ(QFontInfo(drawing::toQFont(request(c.face, -12))).family().toStdString(),
-                  c.family);
+        const QString family = QFontInfo(drawing::toQFont(request(c.face, -12))).family();
+        EXPECT_TRUE(family.endsWith(QString::fromUtf8(c.family))) << family.toStdString();
     }
 }
 
@@ -113,11 +114,10 @@ TEST(FontMapping, OnlyAWholeFaceOfTheRightFamilyIsRegistered)
     if (!file.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "this system carries no faces";
     const QByteArray face = file.readAll();
-    EXPECT_FALSE(
-        drawing::registerFace(QByteArray("not a font at all"), QStringLiteral("DejaVu Sans")));
-    EXPECT_FALSE(drawing::registerFace(face.left(face.size() / 8), QStringLiteral("DejaVu Sans")))
-        << "truncated";
-    EXPECT_FALSE(drawing::registerFace(face, QStringLiteral("Liberation Sans")))
+    const QString family = QStringLiteral("Falorys DejaVu Sans");
+    EXPECT_FALSE(drawing::registerFace(QByteArray("not a font at all"), family));
+    EXPECT_FALSE(drawing::registerFace(face.left(face.size() / 8), family)) << "truncated";
+    EXPECT_FALSE(drawing::registerFace(face, QStringLiteral("Falorys Liberation Sans")))
         << "another family";
-    EXPECT_TRUE(drawing::registerFace(face, QStringLiteral("DejaVu Sans")));
+    EXPECT_TRUE(drawing::registerFace(face, family));
 }
