@@ -26,22 +26,20 @@ no_fonts=(env FONTCONFIG_FILE="$work/fonts.conf" QT_QPA_FONTDIR="$work/empty")
 "$falorys" --export-png "$work/export.png" || fail "the export with the system's fonts failed"
 
 # Other faces installed under the carried faces' names, each with the foundry and style of the
-# one it claims to be (Liberation Sans and Serif swapped, DejaVu Serif as DejaVu Sans, renamed by
-# the build's own fontTools script): the text is still drawn from the faces the program carries.
+# one it claims to be, renamed by the build's own fontTools script: the export stays the same.
 fonttools_python=$(sed -n '1s/^#! *//p' "$(command -v pyftsubset)")
 mkdir -p "$work/impostors"
-for impostor in "liberation2/LiberationSerif-Regular:Liberation Sans" \
-    "liberation2/LiberationSans-Regular:Liberation Serif" "dejavu/DejaVuSerif:DejaVu Sans"; do
+for impostor in liberation2/LiberationSerif-Regular:"Liberation Sans" \
+    liberation2/LiberationSans-Regular:"Liberation Serif" dejavu/DejaVuSerif:"DejaVu Sans"; do
     $fonttools_python "$(dirname "$0")/../../drawing/face_family.py" \
-        "/usr/share/fonts/truetype/${impostor%%:*}.ttf" "$work/impostors/${impostor##*/}.ttf" \
+        "/usr/share/fonts/truetype/${impostor%:*}.ttf" "$work/impostors/${impostor#*:}.ttf" \
         "${impostor#*:}"
 done
-sed "s|<cachedir>|<dir>$work/impostors</dir><cachedir>|" "$work/fonts.conf" >"$work/impostors.conf"
-FONTCONFIG_FILE="$work/impostors.conf" "$falorys" --export-png "$work/impostors.png" ||
-    fail "the export with other faces of the carried faces' names failed"
-differing=$(compare -metric AE "$work/impostors.png" "$work/export.png" null: 2>&1 || true)
-[ "$differing" = 0 ] ||
-    fail "other faces of the carried faces' names changed $differing pixels of the export"
+sed "s|<cachedir>|<dir>$work/impostors</dir>&|" "$work/fonts.conf" >"$work/impostors.conf"
+FONTCONFIG_FILE="$work/impostors.conf" "$falorys" --export-png "$work/impostors.png" &&
+    cmp -s "$work/impostors.png" "$work/export.png" ||
+    fail "other faces under the carried faces' names changed the export"
+
 program_stderr=$work/stderr
 start_program "${no_fonts[@]}"
 wait_for_centre 7A00FF
