@@ -69,6 +69,32 @@ set(FALORYS_COPYRIGHT "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "\n\n" "\n.\n" FALORYS_LICENCE_TEXT "${CMAKE_MATCH_2}")
 string(REGEX REPLACE "\n" "\n " FALORYS_LICENCE_TEXT " ${FALORYS_LICENCE_TEXT}")
 
+# The faces built into the program (drawing/CMakeLists.txt) keep their copyright and licence:
+# their Debian packages' own paragraph for the fonts, naming the faces.
+set(FALORYS_FACE_LICENCES "")
+foreach(package_and_faces
+        "fonts-liberation2:LiberationSans-Regular.ttf LiberationSerif-Regular.ttf:Falorys Sans, Falorys Serif"
+        "fonts-dejavu-core:DejaVuSans.ttf DejaVuSans-Bold.ttf:Falorys DejaVu Sans")
+    string(REPLACE ":" ";" package_and_faces "${package_and_faces}")
+    list(GET package_and_faces 0 package)
+    list(GET package_and_faces 1 faces)
+    list(GET package_and_faces 2 families)
+    set(source "/usr/share/doc/${package}/copyright")
+    file(READ "${source}" text)
+    string(FIND "${text}" "\nFiles: *\n" start)
+    if(start LESS 0)
+        message(FATAL_ERROR "${source} has no paragraph for the fonts")
+    endif()
+    math(EXPR start "${start} + 10")
+    string(SUBSTRING "${text}" ${start} -1 paragraph)
+    string(FIND "${paragraph}" "\n\n" end)
+    string(SUBSTRING "${paragraph}" 0 ${end} paragraph)
+    string(APPEND FALORYS_FACE_LICENCES "\nFiles: ${faces}\n"
+        "Comment: Built into the program from Debian's ${package}, cut down to the characters\n"
+        " it can draw and named \"${families}\".\n${paragraph}\n")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+endforeach()
+
 falorys_packaging_text("${FALORYS_PACKAGING_DIR}/copyright.in" "${docs}/copyright")
 falorys_packaging_text("${FALORYS_PACKAGING_DIR}/changelog" "${docs}/changelog.Debian")
 falorys_packaging_text("${FALORYS_PACKAGING_DIR}/falorys.1" "${docs}/falorys.1")

@@ -32,9 +32,9 @@ struct CarriedFile
 // one is made known to Qt when first asked for, by a dialog. Each is built in under a family name
 // of its own: asked for by the original name, Qt may draw from an installed file of that name.
 std::array<CarriedFile, 4> carriedFiles {{
-    {QLatin1StringView("Falorys Liberation Sans"), false,
+    {QLatin1StringView("Falorys Sans"), false,
      QLatin1StringView(":/fonts/LiberationSans-Regular.ttf")},
-    {QLatin1StringView("Falorys Liberation Serif"), false,
+    {QLatin1StringView("Falorys Serif"), false,
      QLatin1StringView(":/fonts/LiberationSerif-Regular.ttf")},
     {QLatin1StringView("Falorys DejaVu Sans"), false, QLatin1StringView(":/fonts/DejaVuSans.ttf")},
     {QLatin1StringView("Falorys DejaVu Sans"), true,
@@ -50,15 +50,15 @@ struct Substitution
 // What fontconfig makes of the classic faces on a Debian machine with nothing but the two font
 // packages; the Symbol face takes a serif face with Greek letters. No name is the default face.
 constexpr Substitution kSubstitutions[] = {
-    {QLatin1StringView("Arial"), QLatin1StringView("Falorys Liberation Sans")},
-    {QLatin1StringView("Times New Roman"), QLatin1StringView("Falorys Liberation Serif")},
-    {QLatin1StringView("Symbol"), QLatin1StringView("Falorys Liberation Serif")},
+    {QLatin1StringView("Arial"), QLatin1StringView("Falorys Sans")},
+    {QLatin1StringView("Times New Roman"), QLatin1StringView("Falorys Serif")},
+    {QLatin1StringView("Symbol"), QLatin1StringView("Falorys Serif")},
     {QLatin1StringView("MS Sans Serif"), QLatin1StringView("Falorys DejaVu Sans")},
     {QLatin1StringView("MS Shell Dlg"), QLatin1StringView("Falorys DejaVu Sans")},
     {QLatin1StringView("Verdana"), QLatin1StringView("Falorys DejaVu Sans")},
     {QLatin1StringView(""), QLatin1StringView("Falorys DejaVu Sans")},
-    {QLatin1StringView("Liberation Sans"), QLatin1StringView("Falorys Liberation Sans")},
-    {QLatin1StringView("Liberation Serif"), QLatin1StringView("Falorys Liberation Serif")},
+    {QLatin1StringView("Liberation Sans"), QLatin1StringView("Falorys Sans")},
+    {QLatin1StringView("Liberation Serif"), QLatin1StringView("Falorys Serif")},
     {QLatin1StringView("DejaVu Sans"), QLatin1StringView("Falorys DejaVu Sans")},
 };
 

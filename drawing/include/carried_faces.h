@@ -8,10 +8,10 @@ namespace drawing {
 /**
  * The family the program carries for the classic face `face` ("Arial" → Liberation Sans,
  * "Times New Roman" → Liberation Serif, "MS Sans Serif" and "Verdana" → DejaVu Sans, the Symbol
- * face → Liberation Serif; each under a name of its own, "Falorys Liberation Sans" and so on,
- * that no installed face shares), made known to Qt on first use. Empty where the system's
- * own faces serve (Windows), for a face the program does not carry, and where the carried face
- * could not be loaded: the face is then looked up among the system's fonts.
+ * face → Liberation Serif; each under a name of its own, "Falorys Sans", "Falorys Serif" and
+ * "Falorys DejaVu Sans", that no installed face shares), made known to Qt on first use. Empty
+ * where the system's own faces serve (Windows), for a face the program does not carry, and where
+ * the carried face could not be loaded: the face is then looked up among the system's fonts.
  */
 QString carriedFamily(const QString &face, bool bold);
 

@@ -34,6 +34,10 @@ cp "$icons/32/org.falorys.Falorys.png" icons/falorys-32.png
 cp "$icons/128/org.falorys.Falorys.png" icons/falorys-128.png
 cp "$icons/256/org.falorys.Falorys.png" icons/falorys-256.png
 cp "$icons/org.falorys.Falorys.svg" icons/falorys.svg
+# The faces built into the program travel with their copyright and licence.
+mkdir -p licences
+cp /usr/share/doc/fonts-liberation2/copyright licences/fonts-liberation2.txt
+cp /usr/share/doc/fonts-dejavu-core/copyright licences/fonts-dejavu-core.txt
 cp "$src/manifest.webmanifest" manifest.webmanifest
 sed "s/@BUILD_ID@/$build_id/" "$src/sw.js" > "$tmp/sw.js"
 mv "$tmp/sw.js" sw.js
