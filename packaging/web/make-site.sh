@@ -70,7 +70,8 @@ mv "$tmp/index.html" index.html
     sed 's#</script#<\\/script#g' falorys.js
     printf '</script>\n<script>falorysStart(falorysEmbeddedWasm("falorys-wasm"));</script>\n'
 } > "$tmp/program"
-: > "$tmp/empty"
-fill "$src/page.html" SITE_HEAD="$tmp/empty" LOADER="$src/loader.js" PROGRAM="$tmp/program" \
+# It carries the faces' copyright and licence in a comment, as it carries the faces.
+{ printf '<!--\n'; cat licences/*.txt; printf -- '-->\n'; } > "$tmp/licences"
+fill "$src/page.html" SITE_HEAD="$tmp/licences" LOADER="$src/loader.js" PROGRAM="$tmp/program" \
     > "$tmp/falorys.html"
 mv "$tmp/falorys.html" falorys.html
