@@ -43,7 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://falorys.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The package carries the program without its debugging information.
 set(CPACK_STRIP_FILES ON)
-# The faces the program asks for resolve to these through fontconfig.
+# The program carries its own faces; the system's serve Qt's dialogs for the characters those
+# lack (a file name in another script).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 
 # The manual page, the Debian changelog and the machine-readable copyright, made in the build
