@@ -110,7 +110,7 @@ same_data linux.csv "Łucja/Pulpit z plikami/dane ąę.csv" "export to a Polish 
 # the far ends. Without a window manager it has no frame: the menu bar, then the client area.
 title='^Falorys \(dwie szczeliny\)$'
 for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
-    wid= X=0 Y=0 WIDTH=0 HEIGHT=0
+    wid='' X=0 Y=0 WIDTH=0 HEIGHT=0
     # shellcheck disable=SC2086
     "$linux" $s --export-png linux.png 2>/dev/null
     # shellcheck disable=SC2086
