@@ -6,6 +6,7 @@
 #include "display_check.h"
 #include "file_saving.h"
 #include "first_paint_report.h"
+#include "font_configuration.h"
 #include "headless_platform.h"
 #include "language.h"
 #include "main_window.h"
@@ -78,6 +79,11 @@ int main(int argc, char **argv)
         break;
     }
     const app::StartOptions &options = commandLine.options;
+    // The window's start goes on while the system's font configuration is read. An export keeps
+    // fontconfig's complaints to itself (below), so it reads it there.
+    std::optional<drawing::FontConfigurationLoad> fontConfiguration;
+    if (!options.exports())
+        fontConfiguration.emplace();
     const std::optional<app::RestartState> restart = app::takeRestartState();
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports()) {
@@ -134,6 +140,12 @@ int main(int argc, char **argv)
         std::optional<app::QuietStandardError> quiet;
         if (options.exports())
             quiet.emplace();
+        if (fontConfiguration) {
+            // The first picture Qt reads loads its image readers: read while the configuration
+            // is, the window's icon costs little when the window reads it again.
+            programIcon();
+            fontConfiguration->wait();
+        }
         drawing::useCarriedApplicationFont();
     }
     // The window is laid out left to right on every desktop: its pictures, readouts and scroll

@@ -23,7 +23,9 @@ if [ "$mode" = windows ]; then
 elif [ "$mode" = web ]; then
     packages+=("${web_packages[@]}")
 else
-    packages+=(g++ pkg-config libgl-dev fonts-liberation2 fonts-dejavu-core fonttools fontconfig)
+    # fontconfig's headers: the program reads its configuration ahead, while starting.
+    packages+=(g++ pkg-config libgl-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+               fonttools fontconfig)
 fi
 if [ "$mode" = all ]; then
     packages+=(

@@ -118,6 +118,11 @@ QChar decimalSeparatorOf(const QLocale &locale)
     return point.size() == 1 ? point.at(0) : QLatin1Char('.');
 }
 
+QIcon programIcon()
+{
+    return QIcon(QStringLiteral(":/falorys_icon.png"));
+}
+
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent),
       m_clientArea(new ClientArea(kClientSize, this)),
@@ -132,7 +137,7 @@ TForm1::TForm1(QWidget *parent)
     createControls();
     createMenu();
     setWindowTitle(TForm1::tr("Falorys (dwie szczeliny)"));
-    setWindowIcon(QIcon(QStringLiteral(":/falorys_icon.png")));
+    setWindowIcon(programIcon());
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectHandlers();

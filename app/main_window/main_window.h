@@ -9,6 +9,7 @@
 #include "surface.h"
 
 #include <QChar>
+#include <QIcon>
 #include <QImage>
 #include <QLocale>
 #include <QMainWindow>
@@ -29,6 +30,9 @@ inline constexpr QSize kClientSize {632, 434};
 
 /** The decimal separator a locale writes numbers with; '.' where it has none of one character. */
 QChar decimalSeparatorOf(const QLocale &locale);
+
+/** The program's icon, as its main window shows it, read anew on each call. */
+QIcon programIcon();
 
 /**
  * The main window. Its controls and handlers keep the names the program has always had; the

@@ -4,8 +4,11 @@
 #include "font_mapping.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,20 @@ TEST(FontMapping, FacesResolveToTheirInstalledTwins)
         SCOPED_TRACE(c.face);
         EXPECT_EQ(QFontInfo(drawing::toQFont(request(c.face, -12))).family().toStdString(),
                   c.family);
+    }
+
+    // A file name in a script the carried faces leave out is drawn from an installed face where
+    // the machine has one, not as empty boxes.
+    if (QFontDatabase::families(QFontDatabase::Arabic).isEmpty()
+        || QFontDatabase::families(QFontDatabase::Hebrew).isEmpty())
+        return;
+    QTextLayout layout(QStringLiteral("ملف קובץ"), drawing::toQFont(request("MS Sans Serif", -12)));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        for (quint32 glyph : run.glyphIndexes())
+            EXPECT_NE(glyph, 0u) << run.rawFont().familyName().toStdString();
     }
 }
 
