@@ -6,6 +6,7 @@
 #include "main_window_support.h"
 #include "program_run.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -116,6 +117,15 @@ void expectRuns(std::span<const ShellRun> runs)
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("TMPDIR"), scratch.path());
         environment.insert(QStringLiteral("F"), QStringLiteral(FALORYS_EXECUTABLE));
+        // A run short of memory that finds fontconfig's cache of a folder out of date writes
+        // down what it managed to read, often nothing: into a cache of its own, not the machine's.
+        QTemporaryDir fontCache;
+        QFile fonts(fontCache.filePath(QStringLiteral("fonts.conf")));
+        EXPECT_TRUE(fonts.open(QIODevice::WriteOnly));
+        fonts.write("<fontconfig><cachedir>" + fontCache.path().toUtf8()
+                    + "</cachedir><include>/etc/fonts/fonts.conf</include></fontconfig>");
+        fonts.close();
+        environment.insert(QStringLiteral("FONTCONFIG_FILE"), fonts.fileName());
         shell.setProcessEnvironment(environment);
         shell.setWorkingDirectory(dir.path());
         shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromUtf8(r.command)});
