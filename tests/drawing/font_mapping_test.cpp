@@ -85,17 +85,14 @@ TEST(FontMapping, FacesResolveToTheirInstalledTwins)
 
     // A file name in a script the carried faces leave out is drawn from an installed face where
     // the machine has one, not as empty boxes.
-    if (QFontDatabase::families(QFontDatabase::Arabic).isEmpty()
-        || QFontDatabase::families(QFontDatabase::Hebrew).isEmpty())
+    if (QFontDatabase::families(QFontDatabase::Arabic).isEmpty())
         return;
-    QTextLayout layout(QStringLiteral("ملف קובץ"), drawing::toQFont(request("MS Sans Serif", -12)));
+    QTextLayout layout(QStringLiteral("ملف"), drawing::toQFont(request("MS Sans Serif", -12)));
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        for (quint32 glyph : run.glyphIndexes())
-            EXPECT_NE(glyph, 0u) << run.rawFont().familyName().toStdString();
-    }
+    for (const QGlyphRun &run : layout.glyphRuns())
+        EXPECT_FALSE(run.glyphIndexes().contains(0)) << run.rawFont().familyName().toStdString();
 }
 
 TEST(FontMapping, ANegativeHeightIsTheCharacterHeightInPixels)

@@ -132,9 +132,8 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
     done
     [ -n "$wid" ] || fail "at '$s' the main window did not appear"
     [ "$WIDTH" -eq 632 ] || fail "window width $WIDTH"
-    cmp -s a.rgb b.rgb || fail "the window at '$s' (${WIDTH}x$HEIGHT at $X,$Y): the pictures" \
-        "differ outside the text cells in $(compare -metric AE -size 632x434 -depth 8 \
-        rgb:a.rgb rgb:b.rgb null: 2>&1) pixels"
+    cmp -s a.rgb b.rgb || fail "the window at '$s' (${WIDTH}x$HEIGHT at $X,$Y): $(compare -metric \
+        AE -size 632x434 -depth 8 rgb:a.rgb rgb:b.rgb null: 2>&1) pixels differ outside the text"
     if [ -z "$s" ]; then
         # "O programie", the second item of "Pomoc" (the second title of the menu bar): its side
         # picture on the screen is the recorded decoding, its first 265 rows.
@@ -155,8 +154,7 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
     xdotool mousemove $((X + 20)) $((Y + (HEIGHT - 434) / 2)) click 1
     timeout 20 tail --pid="$pid" -f /dev/null || fail "Koniec did not end the program"
     for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name "$title")" ] && break
-        sleep 0.2
+        xdotool search --onlyvisible --name "$title" >/dev/null && sleep 0.2 || break
     done
     rc=0
     wait "$pid" || rc=$?
