@@ -79,11 +79,6 @@ int main(int argc, char **argv)
         break;
     }
     const app::StartOptions &options = commandLine.options;
-    // The window's start goes on while the system's font configuration is read. An export keeps
-    // fontconfig's complaints to itself (below), so it reads it there.
-    std::optional<drawing::FontConfigurationLoad> fontConfiguration;
-    if (!options.exports())
-        fontConfiguration.emplace();
     const std::optional<app::RestartState> restart = app::takeRestartState();
     // Exports draw the same pixels off the screen: no window appears and no display is needed.
     if (options.exports()) {
@@ -107,6 +102,11 @@ int main(int argc, char **argv)
     const bool fitScale = (scaleAsked || scale > 1) && !options.exports();
     if (!app::displayGiven(argc, argv))
         return 1;
+    // The window's start goes on while the system's font configuration is read. An export keeps
+    // fontconfig's complaints to itself (below), so it reads it there.
+    std::optional<drawing::FontConfigurationLoad> fontConfiguration;
+    if (!options.exports())
+        fontConfiguration.emplace();
     // An export leaves nothing behind: no runtime folder of Qt's making. It outlives the
     // application, which looks into it.
     app::RuntimeFolderForRun runtimeFolder(options.exports());
