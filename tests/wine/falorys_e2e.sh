@@ -59,11 +59,14 @@ outside_text() { # picture.png output [cell...]
     convert "$picture" -alpha off -fill black "${draw[@]}" -depth 8 "rgb:$output"
 }
 
+# True when the two client images agree outside their text cells (and the rectangles given).
+pictures_agree() { # linux.png windows.png [cell...]
+    outside_text "$1" a.rgb "${@:3}" && outside_text "$2" b.rgb "${@:3}" && cmp -s a.rgb b.rgb
+}
+
 same_picture() { # linux.png windows.png what [cell...]
-    local what=$3
-    outside_text "$1" a.rgb "${@:4}"
-    outside_text "$2" b.rgb "${@:4}"
-    cmp -s a.rgb b.rgb || fail "$what: the pictures differ outside the text cells"
+    pictures_agree "$1" "$2" "${@:4}" || fail "$3: $(compare -metric AE -size 632x434 -depth 8 \
+        rgb:a.rgb rgb:b.rgb null: 2>&1) pixels differ outside the text cells"
 }
 
 # The same columns and colours; I/I0 the same to within a few units in the last place of a
@@ -124,16 +127,15 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
             eval "$(xdotool getwindowgeometry --shell "$wid")" &&
             timeout 10 import -window root screen.png &&
             convert screen.png -crop "632x434+$X+$((Y + HEIGHT - 434))" +repage window.png &&
-            outside_text linux.png a.rgb "${widgets[@]}" &&
-            outside_text window.png b.rgb "${widgets[@]}" && cmp -s a.rgb b.rgb
+            pictures_agree linux.png window.png "${widgets[@]}"
     do
         [ "$SECONDS" -lt "$deadline" ] || break
         sleep 0.2
     done
     [ -n "$wid" ] || fail "at '$s' the main window did not appear"
     [ "$WIDTH" -eq 632 ] || fail "window width $WIDTH"
-    cmp -s a.rgb b.rgb || fail "the window at '$s' (${WIDTH}x$HEIGHT at $X,$Y): $(compare -metric \
-        AE -size 632x434 -depth 8 rgb:a.rgb rgb:b.rgb null: 2>&1) pixels differ outside the text"
+    same_picture linux.png window.png "the window at '$s' (${WIDTH}x$HEIGHT at $X,$Y)" \
+        "${widgets[@]}"
     if [ -z "$s" ]; then
         # "O programie", the second item of "Pomoc" (the second title of the menu bar): its side
         # picture on the screen is the recorded decoding, its first 265 rows.
