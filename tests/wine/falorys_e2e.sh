@@ -59,7 +59,6 @@ outside_text() { # picture.png output [cell...]
     convert "$picture" -alpha off -fill black "${draw[@]}" -depth 8 "rgb:$output"
 }
 
-# True when the two client images agree outside their text cells (and the rectangles given).
 pictures_agree() { # linux.png windows.png [cell...]
     outside_text "$1" a.rgb "${@:3}" && outside_text "$2" b.rgb "${@:3}" && cmp -s a.rgb b.rgb
 }
@@ -151,8 +150,7 @@ for s in "" "--lambda 760 --d 0.040 --L 2.00 --a-small"; do
         cmp -s shown.rgb decoded.rgb || fail "the About window does not show the side picture"
         xdotool key Return
     fi
-    # "Koniec", the first title of the menu bar, ends the program with code 1, and its window
-    # goes.
+    # "Koniec", the first title of the menu bar, ends the program (code 1) and its window goes.
     xdotool mousemove $((X + 20)) $((Y + (HEIGHT - 434) / 2)) click 1
     timeout 20 tail --pid="$pid" -f /dev/null || fail "Koniec did not end the program"
     for _ in $(seq 50); do
